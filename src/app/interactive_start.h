@@ -1,0 +1,12 @@
+#pragma once
+
+// Name of the library that holds the windows, loaded from beside the program
+// only for an interactive start, and the function it exports.
+#define SONDRAKE_UI_LIBRARY "libsondrake_ui.so"
+#define SONDRAKE_UI_ENTRY "sondrake_run_interactive"
+
+using InteractiveEntry = int (*)(int argc, char *argv[]);
+
+// Starts the program with its windows. Says on stderr and gives 1 when no
+// display is at hand or the window library cannot be loaded.
+int StartInteractive(int argc, char *argv[]);

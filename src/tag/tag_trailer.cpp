@@ -1,0 +1,219 @@
+#include "tag_trailer.h"
+
+#include "fixed_width_text.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace Module1 {
+namespace {
+
+constexpr char Marker[3] = {'T', 'A', 'G'};
+constexpr qsizetype MarkerSize = sizeof Marker;
+constexpr qsizetype RecordBodySize = TagTrailerSize - MarkerSize;
+
+// ID3v1 readers on Linux take the fields as Latin-1; a character outside it
+// becomes "?". Cutting by characters first keeps each field its width in bytes.
+void appendField(QByteArray &record, const QString &text, qsizetype width)
+{
+    for (QChar c : FixWidth(text, width))
+        record.append(c.unicode() < 0x100 ? char(c.unicode()) : '?');
+}
+
+// A file descriptor that closes itself; close() errors matter only on the
+// success path, which closes explicitly.
+class FileHandle {
+public:
+    explicit FileHandle(int fd) : m_fd(fd) {}
+    ~FileHandle()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileHandle(const FileHandle &) = delete;
+    FileHandle &operator=(const FileHandle &) = delete;
+
+    int get() const { return m_fd; }
+    bool close()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+bool writeAll(int fd, const char *data, qsizetype size, off_t offset)
+{
+    while (size > 0) {
+        const ssize_t written = ::pwrite(fd, data, size_t(size), offset);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= written;
+        offset += written;
+    }
+    return true;
+}
+
+bool readAll(int fd, char *data, qsizetype size, off_t offset)
+{
+    while (size > 0) {
+        const ssize_t got = ::pread(fd, data, size_t(size), offset);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return false;
+        data += got;
+        size -= got;
+        offset += got;
+    }
+    return true;
+}
+
+TagWriteResult failed(TagWriteFailure failure, int systemError = 0)
+{
+    return {failure, systemError};
+}
+
+TagWriteFailure openFailure(int error)
+{
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return TagWriteFailure::NoSuchFile;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY:
+        return TagWriteFailure::ReadOnly;
+    case EISDIR:
+        return TagWriteFailure::NotRegularFile;
+    default:
+        return TagWriteFailure::WriteFailed;
+    }
+}
+
+} // namespace
+
+QString DescribeFailure(const TagWriteResult &result)
+{
+    QString reason;
+    switch (result.failure) {
+    case TagWriteFailure::None:
+        return u"tag written"_s;
+    case TagWriteFailure::NoSuchFile:
+        reason = u"no such file"_s;
+        break;
+    case TagWriteFailure::NotRegularFile:
+        reason = u"not a regular file"_s;
+        break;
+    case TagWriteFailure::TooShort:
+        reason = u"too short to be an MP3 (129 bytes at least)"_s;
+        break;
+    case TagWriteFailure::ReadOnly:
+        reason = u"read-only"_s;
+        break;
+    case TagWriteFailure::GenreOutOfRange:
+        reason = u"genre out of range (0 to 255)"_s;
+        break;
+    case TagWriteFailure::ReadFailed:
+        reason = u"read failed"_s;
+        break;
+    case TagWriteFailure::WriteFailed:
+        reason = u"write failed"_s;
+        break;
+    }
+    if (result.systemError != 0)
+        reason += u": "_s + QString::fromLocal8Bit(std::strerror(result.systemError));
+    return reason;
+}
+
+QByteArray BuildTagTrailer(const QString &title, const QString &artist, const QString &album,
+                           const QString &year, quint8 genre, const QString &comment)
+{
+    QByteArray record;
+    record.reserve(TagTrailerSize);
+    record.append(Marker, MarkerSize);
+    appendField(record, title, 30);
+    appendField(record, artist, 30);
+    appendField(record, album, 30);
+    appendField(record, year, 4);
+    appendField(record, comment, 30);
+    record.append(char(genre));
+    return record;
+}
+
+TagWriteResult WriteTagTrailer(const QString &path, const QString &title, const QString &artist,
+                               const QString &album, const QString &year, qint16 genre,
+                               const QString &comment)
+{
+    if (genre < -1 || genre > 255)
+        return failed(TagWriteFailure::GenreOutOfRange);
+    const QByteArray record =
+        BuildTagTrailer(title, artist, album, year, quint8(genre < 0 ? 0 : genre), comment);
+
+    const QByteArray name = QFile::encodeName(path);
+    if (name.isEmpty())
+        return failed(TagWriteFailure::NoSuchFile, ENOENT);
+
+    // Look at the type before opening: opening a FIFO or a device can block
+    // or have side effects.
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0)
+        return failed(openFailure(errno), errno);
+    if (!S_ISREG(info.st_mode))
+        return failed(TagWriteFailure::NotRegularFile);
+
+    // No O_CREAT: a missing file stays missing. O_NONBLOCK guards against the
+    // path being swapped for a FIFO between stat() and open().
+    FileHandle file(::open(name.constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.get() < 0)
+        return failed(openFailure(errno), errno);
+    if (::fstat(file.get(), &info) != 0)
+        return failed(TagWriteFailure::ReadFailed, errno);
+    if (!S_ISREG(info.st_mode))
+        return failed(TagWriteFailure::NotRegularFile);
+
+    const off_t length = info.st_size;
+    if (length <= TagTrailerSize)
+        return failed(TagWriteFailure::TooShort);
+
+    // The decision rests on the three marker bytes alone, case-sensitive.
+    char old[TagTrailerSize];
+    if (!readAll(file.get(), old, TagTrailerSize, length - TagTrailerSize))
+        return failed(TagWriteFailure::ReadFailed, errno);
+    const bool replace = std::memcmp(old, Marker, MarkerSize) == 0;
+
+    if (replace) {
+        const off_t bodyOffset = length - RecordBodySize;
+        if (!writeAll(file.get(), record.constData() + MarkerSize, RecordBodySize, bodyOffset)) {
+            const int error = errno;
+            writeAll(file.get(), old + MarkerSize, RecordBodySize, bodyOffset);
+            return failed(TagWriteFailure::WriteFailed, error);
+        }
+    } else if (!writeAll(file.get(), record.constData(), TagTrailerSize, length)) {
+        const int error = errno;
+        // Leave the file as it was rather than with half a record; if even
+        // that fails, the failure below still reports it.
+        [[maybe_unused]] const int truncated = ::ftruncate(file.get(), length);
+        return failed(TagWriteFailure::WriteFailed, error);
+    }
+
+    if (!file.close())
+        return failed(TagWriteFailure::WriteFailed, errno);
+    return {};
+}
+
+} // namespace Module1

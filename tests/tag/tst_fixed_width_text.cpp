@@ -1,0 +1,55 @@
+#include "tag/fixed_width_text.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Module1::FixWidth;
+using Module1::TrimEnd;
+
+class TestFixedWidthText : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void fixWidth_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("padded by one") << u"abc"_s << 4 << u"abc "_s;
+        QTest::newRow("cut keeps the first characters") << QString(31, u'x') + u'y' << 30
+                                                         << QString(30, u'x');
+        QTest::newRow("empty becomes blanks") << QString() << 30 << QString(30, u' ');
+        QTest::newRow("exact width unchanged") << u"1999"_s << 4 << u"1999"_s;
+        QTest::newRow("blanks inside count") << u" a b"_s << 2 << u" a"_s;
+        QTest::newRow("zero width") << u"abc"_s << 0 << QString();
+        QTest::newRow("non-ASCII counts characters") << u"Motörhead"_s << 10 << u"Motörhead "_s;
+    }
+    void fixWidth()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        QFETCH(QString, expected);
+        QCOMPARE(FixWidth(text, width), expected);
+    }
+
+    void trimEnd_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("leading kept, trailing gone") << u"  ab  "_s << u"  ab"_s;
+        QTest::newRow("all blanks") << QString(125, u' ') << QString();
+        QTest::newRow("tab is not a blank") << u"ab\t"_s << u"ab\t"_s;
+        QTest::newRow("blank before a tab stays") << u"ab \t"_s << u"ab \t"_s;
+        QTest::newRow("inner blanks stay") << u"Sound Clip   "_s << u"Sound Clip"_s;
+        QTest::newRow("empty") << QString() << QString();
+    }
+    void trimEnd()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(TrimEnd(text), expected);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestFixedWidthText)
+#include "tst_fixed_width_text.moc"
