@@ -1,6 +1,7 @@
 #include "tag_trailer.h"
 
 #include "fixed_width_text.h"
+#include "latin1_text.h"
 
 #include <QFile>
 
@@ -19,12 +20,11 @@ constexpr char Marker[3] = {'T', 'A', 'G'};
 constexpr qsizetype MarkerSize = sizeof Marker;
 constexpr qsizetype RecordBodySize = TagTrailerSize - MarkerSize;
 
-// ID3v1 readers on Linux take the fields as Latin-1; a character outside it
-// becomes "?". Cutting by characters first keeps each field its width in bytes.
+// ID3v1 readers on Linux take the fields as Latin-1. Cutting by characters
+// first keeps each field exactly its width in bytes.
 void appendField(QByteArray &record, const QString &text, qsizetype width)
 {
-    for (QChar c : FixWidth(text, width))
-        record.append(c.unicode() < 0x100 ? char(c.unicode()) : '?');
+    record.append(ToLatin1OrQuestionMark(FixWidth(text, width)));
 }
 
 // A file descriptor that closes itself; close() errors matter only on the

@@ -1,0 +1,83 @@
+#include "mp3_encoder.h"
+
+#include <algorithm>
+
+namespace {
+
+// LAME's stated worst case for one encode call.
+std::size_t bufferSizeFor(int frames)
+{
+    return std::size_t(frames) * 5 / 4 + 7200;
+}
+
+} // namespace
+
+Mp3Encoder::Mp3Encoder() : m_lame(lame_init()) {}
+
+Mp3Encoder::~Mp3Encoder()
+{
+    if (m_lame)
+        lame_close(m_lame);
+}
+
+bool Mp3Encoder::configure(int sampleRate, int channels, const EncoderOptions &options,
+                           std::string &error)
+{
+    if (!m_lame) {
+        error = "the MP3 library could not start";
+        return false;
+    }
+    m_channels = channels;
+    lame_set_in_samplerate(m_lame, sampleRate);
+    lame_set_num_channels(m_lame, channels);
+    lame_set_mode(m_lame, options.downmix || channels == 1 ? MONO : JOINT_STEREO);
+    lame_set_VBR(m_lame, vbr_off);
+    lame_set_brate(m_lame, options.bitrate / 1000); // LAME takes kbit/s
+    lame_set_quality(m_lame, options.highQuality ? 2 : 3);
+    lame_set_error_protection(m_lame, options.crc ? 1 : 0);
+    lame_set_bWriteVbrTag(m_lame, 1);
+    lame_set_write_id3tag_automatic(m_lame, 0);
+    lame_set_findReplayGain(m_lame, 0); // nothing would use it
+    if (lame_init_params(m_lame) < 0) {
+        error = "the MP3 library refused these settings";
+        return false;
+    }
+    return true;
+}
+
+bool Mp3Encoder::write(int bytes, std::FILE *output)
+{
+    return bytes >= 0 && std::fwrite(m_buffer.data(), 1, std::size_t(bytes), output)
+        == std::size_t(bytes);
+}
+
+bool Mp3Encoder::encode(const float *samples, int frames, std::FILE *output)
+{
+    m_buffer.resize(bufferSizeFor(frames));
+    int bytes;
+    if (m_channels == 2) {
+        bytes = lame_encode_buffer_interleaved_ieee_float(m_lame, samples, frames, m_buffer.data(),
+                                                          int(m_buffer.size()));
+    } else {
+        // The same buffer for both sides: the interleaved call would read two channels.
+        bytes = lame_encode_buffer_ieee_float(m_lame, samples, samples, frames, m_buffer.data(),
+                                              int(m_buffer.size()));
+    }
+    return write(bytes, output);
+}
+
+bool Mp3Encoder::finish(std::FILE *output)
+{
+    m_buffer.resize(std::max<std::size_t>(m_buffer.size(), 7200));
+    if (!write(lame_encode_flush(m_lame, m_buffer.data(), int(m_buffer.size())), output))
+        return false;
+    // At 8 kbit/s LAME gives no info frame; the stream is complete without it.
+    const std::size_t infoSize = lame_get_lametag_frame(m_lame, nullptr, 0);
+    if (infoSize == 0)
+        return true;
+    m_buffer.resize(std::max(m_buffer.size(), infoSize));
+    const std::size_t written = lame_get_lametag_frame(m_lame, m_buffer.data(), m_buffer.size());
+    return written == 0
+        || (std::fseek(output, 0, SEEK_SET) == 0 && write(int(written), output)
+            && std::fseek(output, 0, SEEK_END) == 0);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "command_line.h"
+
+#include <lame/lame.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// A constant-bitrate MP3 stream on libmp3lame, written to a file. Writes the
+// LAME info frame and no ID3 tag (the tagging run writes that).
+class Mp3Encoder {
+public:
+    Mp3Encoder();
+    ~Mp3Encoder();
+    Mp3Encoder(const Mp3Encoder &) = delete;
+    Mp3Encoder &operator=(const Mp3Encoder &) = delete;
+
+    bool configure(int sampleRate, int channels, const EncoderOptions &options, std::string &error);
+
+    // Encodes `frames` frames of interleaved samples in -1..1 into `output`.
+    bool encode(const float *samples, int frames, std::FILE *output);
+
+    // Writes the last frames, then the info frame over the first one.
+    bool finish(std::FILE *output);
+
+private:
+    bool write(int bytes, std::FILE *output);
+
+    lame_global_flags *m_lame;
+    int m_channels = 0;
+    std::vector<unsigned char> m_buffer;
+};

@@ -1,0 +1,69 @@
+#include "batch_script.h"
+
+#include "app/tag_command_line.h"
+#include "path_functions.h"
+#include "tag/fixed_width_text.h"
+#include "tag/genre_table.h"
+#include "tag/tag_entries.h"
+
+namespace {
+
+// A line break or escape inside tag text would cut the script line or the
+// tagging argument; a blank keeps every width.
+QString withoutControlCharacters(QString text)
+{
+    for (QChar &c : text) {
+        if (c.category() == QChar::Other_Control)
+            c = u' ';
+    }
+    return text;
+}
+
+bool isBlank(const QString &text)
+{
+    return text.trimmed().isEmpty();
+}
+
+std::optional<QString> fieldBlockFor(const QString &entry)
+{
+    const TagFields fields = ReadTagEntry(entry);
+    if (isBlank(fields.title) || isBlank(fields.artist) || isBlank(fields.album))
+        return std::nullopt;
+    const qint16 genre = Module1::GenreNumber(Module1::TrimEnd(fields.genre));
+    return withoutControlCharacters(BuildFieldBlock(fields.title, fields.artist, fields.album,
+                                                    fields.year, genre, fields.comment));
+}
+
+} // namespace
+
+bool HasSelection(const QList<ListedFile> &files)
+{
+    return std::any_of(files.begin(), files.end(),
+                       [](const ListedFile &file) { return file.selected && !file.name.isEmpty(); });
+}
+
+ScriptPlan BuildScriptPlan(const EncodeRequest &request, const ShortPathFunction &shortPath,
+                           QChar separator)
+{
+    ScriptPlan plan{request.bitrate, request.switches, request.appPath, request.destination, {}};
+    const QString shortDestination = shortPath(request.destination);
+    for (qsizetype i = 0; i < request.files.size(); ++i) {
+        const ListedFile &file = request.files[i];
+        if (!file.selected || file.name.isEmpty())
+            continue;
+        const QString shortWavPath = shortPath(JoinPath(request.directory, file.name, separator));
+        if (shortWavPath.isEmpty())
+            continue; // never a line with an empty path
+        ScriptGroup group;
+        group.listedName = file.name;
+        group.shortWavPath = shortWavPath;
+        group.shortOutputPath = WithMp3Extension(JoinPath(
+            shortDestination, Module1::NameFromPath(shortWavPath, separator), separator));
+        group.longMp3Name = WithMp3Extension(file.name);
+        group.longMp3Path = request.destination + group.longMp3Name;
+        group.fieldBlock = fieldBlockFor(request.entries.value(i));
+        group.deleteWav = request.switches.autoDelete;
+        plan.groups.append(group);
+    }
+    return plan;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+// What the encode run reads from the main window at the moment it runs.
+struct ListedFile {
+    QString name; // without directory
+    bool selected = false;
+};
+
+struct EncodeSwitches {
+    bool downmix = false;     // -dm
+    bool highQuality = false; // -hq
+    bool crc = false;         // -crc
+    bool autoDelete = false;  // delete the WAV once its MP3 is made
+};
+
+struct EncodeRequest {
+    QList<ListedFile> files;
+    QString directory;   // the directory list's path
+    QStringList entries; // one tag entry per listed file
+    QString bitrate;     // "8000" .. "256000"
+    EncodeSwitches switches;
+    QString encoderPath;
+    QString destination; // ends in a separator
+    QString appPath;     // ends in a separator
+};
+
+// One selected file's share of the script.
+struct ScriptGroup {
+    QString listedName;
+    QString shortWavPath;
+    QString shortOutputPath;   // where the encoder writes
+    QString longMp3Name;
+    QString longMp3Path;
+    std::optional<QString> fieldBlock; // tagging only with title, artist and album
+    bool deleteWav = false;
+};
+
+struct ScriptPlan {
+    QString bitrate;
+    EncodeSwitches switches;
+    QString appPath;
+    QString destination;
+    QList<ScriptGroup> groups; // in file-list order
+};
+
+using ShortPathFunction = std::function<QString(const QString &)>;
+
+// Whether any listed file with a name is selected.
+bool HasSelection(const QList<ListedFile> &files);
+
+// The script's groups for the selected files. Looks at the file system only
+// through `shortPath`. A selected file without a short form (it vanished)
+// gets no group. Control characters in tag text become blanks.
+ScriptPlan BuildScriptPlan(const EncodeRequest &request, const ShortPathFunction &shortPath,
+                           QChar separator);

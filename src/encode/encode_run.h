@@ -1,0 +1,33 @@
+#pragma once
+
+#include "batch_script.h"
+
+#include <QString>
+
+#include <functional>
+
+// The script's name, in the encoder's directory.
+inline constexpr char16_t ScriptFileName[] = u"TEMP.BAT";
+
+// Starts the written script; false with a reason when it cannot.
+using ScriptStarter =
+    std::function<bool(const QString &directory, const QString &scriptName, QString *error)>;
+
+struct EncodeOutcome {
+    enum class Kind {
+        Started,
+        NothingSelected, // no script written, working directory unchanged
+        Refused,         // a message says why; nothing was started
+    };
+    Kind kind = Kind::Started;
+    QString message;
+};
+
+// The encode action below the windows: checks the selection and the
+// destination, makes the encoder's directory the working directory, writes
+// TEMP.BAT there (replacing it whole, so a script still running keeps its
+// own file) and starts it.
+EncodeOutcome RunEncode(const EncodeRequest &request, const ScriptStarter &start);
+
+// The starter the program uses: a terminal window, minimised for LoadMode 1.
+ScriptStarter TerminalStarter(qint16 loadMode);

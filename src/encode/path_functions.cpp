@@ -1,0 +1,48 @@
+#include "path_functions.h"
+
+#include <QFileInfo>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+using namespace Qt::StringLiterals;
+
+namespace Module1 {
+
+QString NameFromPath(QStringView path, QChar separator)
+{
+    for (qsizetype position = path.size() - 2; position >= 0; --position) {
+        if (path[position] == separator)
+            return path.mid(position + 1).toString();
+    }
+    return path.toString();
+}
+
+QString ShortPath(const QString &path)
+{
+#ifdef _WIN32
+    // The short form in the ANSI code page; 64 characters with the terminator.
+    char buffer[64] = {};
+    GetShortPathNameA(path.toLocal8Bit().constData(), buffer, sizeof buffer);
+    return QString::fromLocal8Bit(buffer);
+#else
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return {};
+    return path;
+#endif
+}
+
+} // namespace Module1
+
+QString JoinPath(const QString &directory, const QString &name, QChar separator)
+{
+    if (directory.endsWith(separator))
+        return directory + name;
+    return directory + separator + name;
+}
+
+QString WithMp3Extension(const QString &name)
+{
+    return name.chopped(qMin<qsizetype>(3, name.size())) + u"mp3"_s;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringView>
+
+// The platform's path separator; the pure path functions take it as an
+// argument so both platforms' forms can be tested anywhere.
+#ifdef _WIN32
+inline constexpr QChar NativeSeparator = u'\\';
+#else
+inline constexpr QChar NativeSeparator = u'/';
+#endif
+
+namespace Module1 {
+
+// The part of `path` after its last separator, searching from the
+// next-to-last character down to the first: a final separator never counts,
+// a first one does. Without one the path comes back unchanged.
+QString NameFromPath(QStringView path, QChar separator = NativeSeparator);
+
+// The short form of an existing path, or empty text when there is none. Linux
+// has no short names: an existing path is its own short form.
+QString ShortPath(const QString &path);
+
+} // namespace Module1
+
+// `directory` and `name` joined by a separator, added only when the directory
+// does not already end in one.
+QString JoinPath(const QString &directory, const QString &name, QChar separator = NativeSeparator);
+
+// The name with its last three characters (the extension) replaced by "mp3".
+QString WithMp3Extension(const QString &name);

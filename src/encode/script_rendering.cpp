@@ -1,0 +1,119 @@
+#include "script_rendering.h"
+
+#include "path_functions.h"
+#include "tag/latin1_text.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Longest name that can already be a short (8.3) one.
+constexpr qsizetype LongestShortName = 12;
+
+// The encoder's switches in their fixed order, whatever order they were set in.
+QStringList switchWords(const EncodeSwitches &switches)
+{
+    QStringList words;
+    if (switches.downmix)
+        words << u"-dm"_s;
+    if (switches.highQuality)
+        words << u"-hq"_s;
+    if (switches.crc)
+        words << u"-crc"_s;
+    return words;
+}
+
+QString quoted(const QString &text)
+{
+    return u'"' + text + u'"';
+}
+
+QStringList commandLines(const ScriptPlan &plan, const ScriptGroup &group)
+{
+    QStringList lines;
+    QString encoderLine = u"L3ENC "_s + group.shortWavPath + u' ' + group.shortOutputPath
+        + u" -br "_s + plan.bitrate + u' ';
+    for (const QString &word : switchWords(plan.switches))
+        encoderLine += word + u' ';
+    lines << encoderLine;
+    // REN cannot replace an MP3 an earlier run left under the long name.
+    if (group.listedName.size() > LongestShortName)
+        lines << u"del "_s + quoted(plan.destination + group.longMp3Name);
+    lines << u"REN "_s + group.shortOutputPath + u' ' + quoted(group.longMp3Name);
+    if (group.fieldBlock)
+        lines << quoted(plan.appPath + u"encoder.exe"_s) + u' ' + quoted(group.longMp3Path) + u' '
+                + *group.fieldBlock;
+    // Only a WAV whose MP3 was made may go.
+    if (group.deleteWav)
+        lines << u"if exist "_s + quoted(group.longMp3Path) + u" del "_s + group.shortWavPath;
+    return lines;
+}
+
+QStringList shellLines(const ScriptPlan &plan, const ScriptGroup &group)
+{
+    QStringList lines;
+    QString encoderLine = u"./L3ENC "_s + ShellQuote(group.shortWavPath) + u' '
+        + ShellQuote(group.shortOutputPath) + u" -br "_s + plan.bitrate;
+    for (const QString &word : switchWords(plan.switches))
+        encoderLine += u' ' + word;
+    lines << encoderLine;
+    const QString outputDirectory =
+        group.shortOutputPath.left(group.shortOutputPath.lastIndexOf(u'/') + 1);
+    const QString renamed = outputDirectory + group.longMp3Name;
+    if (renamed != group.shortOutputPath)
+        lines << u"mv -f -- "_s + ShellQuote(group.shortOutputPath) + u' ' + ShellQuote(renamed);
+    if (group.fieldBlock)
+        lines << ShellQuote(plan.appPath + u"encoder"_s) + u' ' + ShellQuote(group.longMp3Path)
+                + u' ' + ShellQuote(*group.fieldBlock);
+    // Only a WAV whose MP3 was made may go.
+    if (group.deleteWav)
+        lines << u"[ -s "_s + ShellQuote(group.longMp3Path) + u" ] && rm -f -- "_s
+                + ShellQuote(group.shortWavPath);
+    return lines;
+}
+
+} // namespace
+
+QString ShellQuote(const QString &text)
+{
+    QString word = text;
+    word.replace(u'\'', u"'\\''"_s);
+    return u'\'' + word + u'\'';
+}
+
+QString EscapeCommandLine(const QString &line)
+{
+    QString escaped;
+    escaped.reserve(line.size() + 8);
+    bool insideQuotes = false;
+    for (QChar c : line) {
+        if (c == u'"')
+            insideQuotes = !insideQuotes;
+        if (c == u'%')
+            escaped += u'%';
+        else if (!insideQuotes && (c == u'&' || c == u'|' || c == u'<' || c == u'>' || c == u'^'))
+            escaped += u'^';
+        escaped += c;
+    }
+    return escaped;
+}
+
+QByteArray RenderCommandScript(const ScriptPlan &plan)
+{
+    QByteArray script;
+    for (const ScriptGroup &group : plan.groups) {
+        for (const QString &line : commandLines(plan, group))
+            script += ToLatin1OrQuestionMark(EscapeCommandLine(line)) + "\r\n";
+    }
+    return script;
+}
+
+QByteArray RenderShellScript(const ScriptPlan &plan)
+{
+    QByteArray script;
+    for (const ScriptGroup &group : plan.groups) {
+        for (const QString &line : shellLines(plan, group))
+            script += line.toUtf8() + '\n';
+    }
+    return script;
+}

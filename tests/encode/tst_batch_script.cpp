@@ -1,0 +1,279 @@
+#include "app/tag_command_line.h"
+#include "encode/batch_script.h"
+#include "encode/script_rendering.h"
+#include "tag/tag_entries.h"
+
+#include <QFile>
+#include <QHash>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString TaggedEntry =
+    MakeTagEntry({u"Title"_s, u"Artist"_s, u"Album"_s, u"1999"_s, u"Rock"_s, u"Comment"_s});
+
+// Short forms as Windows would give them; anything unknown has none.
+ShortPathFunction shortForms(const QHash<QString, QString> &forms)
+{
+    return [forms](const QString &path) { return forms.value(path); };
+}
+
+EncodeRequest windowsExample()
+{
+    EncodeRequest request;
+    request.files = {{u"My song.wav"_s, true}};
+    request.directory = u"C:\\WAVS"_s;
+    request.entries = {TaggedEntry};
+    request.bitrate = u"128000"_s;
+    request.switches.crc = true;
+    request.switches.autoDelete = true;
+    request.encoderPath = u"C:\\L3ENC"_s;
+    request.destination = u"C:\\MP3\\"_s;
+    request.appPath = u"C:\\ENC\\"_s;
+    return request;
+}
+
+const QHash<QString, QString> WindowsForms{
+    {u"C:\\WAVS\\My song.wav"_s, u"C:\\WAVS\\MYSONG~1.WAV"_s},
+    {u"C:\\My song.wav"_s, u"C:\\MYSONG~1.WAV"_s},
+    {u"C:\\WAVS\\A much longer name.wav"_s, u"C:\\WAVS\\AMUCHL~1.WAV"_s},
+    {u"C:\\WAVS\\b.wav"_s, u"C:\\WAVS\\B.WAV"_s},
+    {u"C:\\MP3\\"_s, u"C:\\MP3\\"_s},
+};
+
+QStringList commandLines(const EncodeRequest &request)
+{
+    const ScriptPlan plan = BuildScriptPlan(request, shortForms(WindowsForms), u'\\');
+    QStringList lines = QString::fromLatin1(RenderCommandScript(plan)).split(u"\r\n"_s);
+    lines.removeLast(); // after the final CRLF
+    return lines;
+}
+
+QStringList encoderLineWords(const QStringList &lines)
+{
+    return lines.value(0).split(u' ');
+}
+
+} // namespace
+
+class TestBatchScript : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void workedExampleByteForByte()
+    {
+        const QString block = BuildFieldBlock(u"Title"_s, u"Artist"_s, u"Album"_s, u"1999"_s, 17,
+                                              u"Comment"_s);
+        const QByteArray expected = "L3ENC C:\\WAVS\\MYSONG~1.WAV C:\\MP3\\MYSONG~1.mp3 -br 128000 -crc \r\n"
+                                    "REN C:\\MP3\\MYSONG~1.mp3 \"My song.mp3\"\r\n"
+                                    "\"C:\\ENC\\encoder.exe\" \"C:\\MP3\\My song.mp3\" "
+            + block.toLatin1() + "\r\n"
+                                 "if exist \"C:\\MP3\\My song.mp3\" del C:\\WAVS\\MYSONG~1.WAV\r\n";
+        const ScriptPlan plan = BuildScriptPlan(windowsExample(), shortForms(WindowsForms), u'\\');
+        QCOMPARE(RenderCommandScript(plan), expected);
+    }
+
+    void driveRootGetsNoDoubledSeparator()
+    {
+        EncodeRequest request = windowsExample();
+        request.directory = u"C:\\"_s;
+        QCOMPARE(encoderLineWords(commandLines(request)).value(1), u"C:\\MYSONG~1.WAV"_s);
+    }
+
+    void groupsFollowListOrderAndSelection()
+    {
+        EncodeRequest request = windowsExample();
+        request.files = {{u"b.wav"_s, true}, {u"unselected.wav"_s, false},
+                         {u"A much longer name.wav"_s, true}, {QString(), true}};
+        request.entries = {TaggedEntry, TaggedEntry, NewTagEntry(), TaggedEntry};
+        request.switches.autoDelete = false;
+        const QStringList lines = commandLines(request);
+        QCOMPARE(lines.size(), 6);
+        QVERIFY(lines[0].startsWith(u"L3ENC C:\\WAVS\\B.WAV "_s));
+        QVERIFY(lines[1].startsWith(u"REN C:\\MP3\\B.mp3 \"b.mp3\""_s));
+        QVERIFY(lines[2].startsWith(u"\"C:\\ENC\\encoder.exe\" \"C:\\MP3\\b.mp3\" "_s));
+        QVERIFY(lines[3].startsWith(u"L3ENC C:\\WAVS\\AMUCHL~1.WAV "_s));
+        // A long name may already stand in the destination; REN would fail.
+        QCOMPARE(lines[4], u"del \"C:\\MP3\\A much longer name.mp3\""_s);
+        QCOMPARE(lines[5], u"REN C:\\MP3\\AMUCHL~1.mp3 \"A much longer name.mp3\""_s);
+        // The new entry has no title: no tagging line.
+    }
+
+    void taggingNeedsTitleArtistAndAlbum_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("tagged");
+        QTest::newRow("all three") << TaggedEntry << true;
+        QTest::newRow("blank title") << MakeTagEntry({u"  "_s, u"A"_s, u"B"_s, {}, {}, {}}) << false;
+        QTest::newRow("blank artist") << MakeTagEntry({u"T"_s, {}, u"B"_s, {}, {}, {}}) << false;
+        QTest::newRow("blank album") << MakeTagEntry({u"T"_s, u"A"_s, {}, {}, {}, {}}) << false;
+        QTest::newRow("new entry") << NewTagEntry() << false;
+        QTest::newRow("leading blanks count as text") << MakeTagEntry({u" T"_s, u" A"_s, u" B"_s,
+                                                                      {}, {}, {}}) << true;
+    }
+    void taggingNeedsTitleArtistAndAlbum()
+    {
+        QFETCH(QString, entry);
+        QFETCH(bool, tagged);
+        EncodeRequest request = windowsExample();
+        request.entries = {entry};
+        request.switches.autoDelete = false;
+        QCOMPARE(commandLines(request).size(), tagged ? 3 : 2);
+    }
+
+    void switchesInFixedOrder_data()
+    {
+        QTest::addColumn<bool>("all");
+        QTest::addColumn<QString>("ending");
+        QTest::newRow("none") << false << u"-br 128000 "_s;
+        QTest::newRow("all") << true << u"-br 128000 -dm -hq -crc "_s;
+    }
+    void switchesInFixedOrder()
+    {
+        QFETCH(bool, all);
+        QFETCH(QString, ending);
+        EncodeRequest request = windowsExample();
+        request.switches = {all, all, all, false};
+        QVERIFY(commandLines(request).value(0).endsWith(ending));
+    }
+
+    void genreBelowTenIsDigitAndBlank()
+    {
+        EncodeRequest request = windowsExample();
+        request.entries = {MakeTagEntry({u"T"_s, u"A"_s, u"B"_s, {}, u"Disco"_s, {}})};
+        const ScriptPlan plan = BuildScriptPlan(request, shortForms(WindowsForms), u'\\');
+        QCOMPARE(plan.groups.value(0).fieldBlock.value_or(QString()).mid(94, 2), u"4 "_s);
+    }
+
+    void vanishedFileGetsNoLines()
+    {
+        EncodeRequest request = windowsExample();
+        request.files = {{u"gone.wav"_s, true}, {u"b.wav"_s, true}};
+        request.entries = {TaggedEntry, TaggedEntry};
+        const ScriptPlan plan = BuildScriptPlan(request, shortForms(WindowsForms), u'\\');
+        QCOMPARE(plan.groups.size(), 1);
+        QCOMPARE(plan.groups[0].listedName, u"b.wav"_s);
+    }
+
+    void commandInterpreterEscaping_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("escaped");
+        QTest::newRow("specials outside quotes") << u"a&b|c<d>e^f"_s << u"a^&b^|c^<d^>e^^f"_s;
+        QTest::newRow("inside quotes only percent") << u"\"a&b%c\" d%e&"_s
+                                                    << u"\"a&b%%c\" d%%e^&"_s;
+    }
+    void commandInterpreterEscaping()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, escaped);
+        QCOMPARE(EscapeCommandLine(line), escaped);
+    }
+
+    void controlCharactersInTagTextBecomeBlanks()
+    {
+        EncodeRequest request = windowsExample();
+        request.entries = {MakeTagEntry({u"Line\nbreak"_s, u"Tab\there"_s, u"Album"_s, {}, {}, {}})};
+        const ScriptPlan plan = BuildScriptPlan(request, shortForms(WindowsForms), u'\\');
+        const QString block = plan.groups.value(0).fieldBlock.value_or(QString());
+        QCOMPARE(block.size(), FieldBlockLength);
+        QVERIFY(block.startsWith(u"Line break"_s));
+        QCOMPARE(block.mid(30, 8), u"Tab here"_s);
+    }
+
+    void shellRenameOnlyWhenNamesDiffer()
+    {
+        EncodeRequest request = windowsExample();
+        request.directory = u"/wavs"_s;
+        request.destination = u"/mp3/"_s;
+        request.appPath = u"/app/"_s;
+        const QHash<QString, QString> forms{{u"/wavs/My song.wav"_s, u"/wavs/MYSONG~1.WAV"_s},
+                                            {u"/mp3/"_s, u"/mp3/"_s}};
+        ScriptPlan plan = BuildScriptPlan(request, shortForms(forms), u'/');
+        QVERIFY(RenderShellScript(plan).contains(
+            "\nmv -f -- '/mp3/MYSONG~1.mp3' '/mp3/My song.mp3'\n"));
+        plan = BuildScriptPlan(request, [](const QString &path) { return path; }, u'/');
+        QVERIFY(!RenderShellScript(plan).contains("mv "));
+    }
+
+    // The script run by sh with recording stand-ins for L3ENC, the tagging
+    // program and rm: every word must arrive exactly as meant.
+    void shellScriptWordByWord()
+    {
+        QTemporaryDir dir;
+        const QString bin = dir.filePath(u"bin"_s);
+        QVERIFY(QDir().mkpath(bin));
+        const QString recorder = u"#!/bin/sh\n"
+                                 "{ printf '%s' \"${0##*/}\"; for a; do printf '\\037%s' \"$a\"; done; "
+                                 "printf '\\036'; } >>\"$LOG\"\n"_s;
+        for (const QString &name : {u"L3ENC"_s, u"encoder"_s, u"rm"_s}) {
+            QFile program(bin + u'/' + name);
+            QVERIFY(program.open(QIODevice::WriteOnly));
+            program.write(recorder.toUtf8());
+            if (name == u"L3ENC"_s)
+                program.write("printf mp3 >\"$2\"\n"); // so the delete guard passes
+            program.close();
+            program.setPermissions(program.permissions() | QFile::ExeOwner);
+        }
+
+        const QStringList names{u"it's a \"song\".wav"_s, u"$HOME `id` ünï.wav"_s,
+                                u"new\nline.wav"_s};
+        EncodeRequest request;
+        request.directory = dir.filePath(u"wavs dir"_s);
+        request.destination = dir.filePath(u"mp3 $dir"_s) + u'/';
+        request.appPath = bin + u'/';
+        request.bitrate = u"64000"_s;
+        request.switches = {true, false, true, true};
+        const QString tagged = MakeTagEntry({u"'quoted' $(id)"_s, u"`x` \\ \""_s, u"Älbum"_s,
+                                             u"2001"_s, u"Jazz+Funk"_s, u"; rm -rf /"_s});
+        for (const QString &name : names) {
+            request.files.append({name, true});
+            request.entries.append(tagged);
+        }
+        const ScriptPlan plan = BuildScriptPlan(request, [](const QString &p) { return p; }, u'/');
+        QFile script(bin + u"/TEMP.BAT"_s);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(RenderShellScript(plan));
+        script.close();
+
+        QProcess syntax;
+        syntax.start(u"sh"_s, {u"-n"_s, script.fileName()});
+        QVERIFY(syntax.waitForFinished());
+        QCOMPARE(syntax.exitCode(), 0);
+
+        QVERIFY(QDir().mkpath(request.destination));
+        QProcess run;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"LOG"_s, dir.filePath(u"log"_s));
+        environment.insert(u"PATH"_s, bin + u':' + environment.value(u"PATH"_s));
+        run.setProcessEnvironment(environment);
+        run.setWorkingDirectory(bin);
+        run.start(u"sh"_s, {u"TEMP.BAT"_s});
+        QVERIFY(run.waitForFinished());
+        QCOMPARE(run.exitCode(), 0);
+
+        QFile log(dir.filePath(u"log"_s));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QStringList calls = QString::fromUtf8(log.readAll()).split(u'\036');
+        calls.removeLast();
+        QCOMPARE(calls.size(), 3 * names.size());
+        const QString block = plan.groups[0].fieldBlock.value();
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            const QString wav = request.directory + u'/' + names[i];
+            const QString mp3 = request.destination + names[i].chopped(3) + u"mp3"_s;
+            const QChar unit = u'\037';
+            QCOMPARE(calls[3 * i], QStringList({u"L3ENC"_s, wav, mp3, u"-br"_s, u"64000"_s,
+                                                u"-dm"_s, u"-crc"_s}).join(unit));
+            QCOMPARE(calls[3 * i + 1], QStringList({u"encoder"_s, mp3, block}).join(unit));
+            QCOMPARE(calls[3 * i + 2], QStringList({u"rm"_s, u"-f"_s, u"--"_s, wav}).join(unit));
+        }
+        QCOMPARE(block.mid(94, 2), u"29"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBatchScript)
+#include "tst_batch_script.moc"
