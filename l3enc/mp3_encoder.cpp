@@ -66,6 +66,20 @@ bool Mp3Encoder::encode(const float *samples, int frames, std::FILE *output)
     return write(bytes, output);
 }
 
+bool Mp3Encoder::encode(const short *samples, int frames, std::FILE *output)
+{
+    m_buffer.resize(bufferSizeFor(frames));
+    int bytes;
+    if (m_channels == 2) {
+        bytes = lame_encode_buffer_interleaved(m_lame, const_cast<short *>(samples), frames,
+                                               m_buffer.data(), int(m_buffer.size()));
+    } else {
+        bytes = lame_encode_buffer(m_lame, samples, samples, frames, m_buffer.data(),
+                                   int(m_buffer.size()));
+    }
+    return write(bytes, output);
+}
+
 bool Mp3Encoder::finish(std::FILE *output)
 {
     m_buffer.resize(std::max<std::size_t>(m_buffer.size(), 7200));

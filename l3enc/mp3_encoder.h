@@ -19,8 +19,10 @@ public:
 
     bool configure(int sampleRate, int channels, const EncoderOptions &options, std::string &error);
 
-    // Encodes `frames` frames of interleaved samples in -1..1 into `output`.
+    // Encodes `frames` frames of interleaved samples into `output`: floats
+    // in -1..1, or 16-bit integers (LAME's own format, so nothing to convert).
     bool encode(const float *samples, int frames, std::FILE *output);
+    bool encode(const short *samples, int frames, std::FILE *output);
 
     // Writes the last frames, then the info frame over the first one.
     bool finish(std::FILE *output);

@@ -1,0 +1,169 @@
+#include "encode/encode_run.h"
+#include "encode/script_starter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestEncodeRun : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_encoderDir;
+    QString m_script;
+    QStringList m_started; // directory and script name of each start
+
+    EncodeRequest request() const
+    {
+        EncodeRequest request;
+        request.files = {{u"a.wav"_s, true}};
+        request.directory = m_dir.filePath(u"wavs"_s);
+        request.entries = {QString(125, u' ')};
+        request.bitrate = u"128000"_s;
+        request.encoderPath = m_encoderDir;
+        request.destination = m_dir.path() + u'/';
+        request.appPath = u"/app/"_s;
+        return request;
+    }
+
+    ScriptStarter recordingStarter(bool succeed = true)
+    {
+        return [this, succeed](const QString &directory, const QString &name, QString *error) {
+            m_started << directory << name;
+            if (!succeed)
+                *error = u"no terminal"_s;
+            return succeed;
+        };
+    }
+
+    QByteArray scriptBytes() const
+    {
+        QFile file(m_script);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_encoderDir = m_dir.filePath(u"encoder dir"_s);
+        QVERIFY(QDir().mkpath(m_encoderDir));
+        QVERIFY(QDir().mkpath(m_dir.filePath(u"wavs"_s)));
+        QFile l3enc(m_encoderDir + u"/L3ENC"_s);
+        QVERIFY(l3enc.open(QIODevice::WriteOnly));
+        l3enc.close();
+        QVERIFY(l3enc.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        QFile wav(m_dir.filePath(u"wavs/a.wav"_s));
+        QVERIFY(wav.open(QIODevice::WriteOnly));
+        m_script = m_encoderDir + u"/TEMP.BAT"_s;
+        QFile::remove(m_script);
+        QFile earlier(m_script);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+        m_started.clear();
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+    }
+
+    void writesAndStartsTheScript()
+    {
+        const EncodeOutcome outcome = RunEncode(request(), recordingStarter());
+        QCOMPARE(outcome.kind, EncodeOutcome::Kind::Started);
+        QCOMPARE(m_started, QStringList({m_encoderDir, u"TEMP.BAT"_s}));
+        QCOMPARE(QDir::currentPath(), m_encoderDir);
+        QVERIFY(scriptBytes().startsWith("./L3ENC '"));
+    }
+
+    void refusalsWriteNothing_data()
+    {
+        QTest::addColumn<int>("problem");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("nothing selected") << 0 << int(EncodeOutcome::Kind::NothingSelected)
+                                          << QString();
+        QTest::newRow("empty file list") << 1 << int(EncodeOutcome::Kind::NothingSelected)
+                                         << QString();
+        QTest::newRow("destination missing") << 2 << int(EncodeOutcome::Kind::Refused)
+                                             << u"gone/\" does not exist"_s;
+        QTest::newRow("encoder missing") << 3 << int(EncodeOutcome::Kind::Refused)
+                                         << u"L3ENC was not found"_s;
+    }
+    void refusalsWriteNothing()
+    {
+        QFETCH(int, problem);
+        QFETCH(int, kind);
+        QFETCH(QString, message);
+        EncodeRequest broken = request();
+        if (problem == 0)
+            broken.files[0].selected = false;
+        else if (problem == 1)
+            broken.files.clear();
+        else if (problem == 2)
+            broken.destination = m_dir.filePath(u"gone/"_s);
+        else
+            QVERIFY(QFile::remove(m_encoderDir + u"/L3ENC"_s));
+        const EncodeOutcome outcome = RunEncode(broken, recordingStarter());
+        QCOMPARE(int(outcome.kind), kind);
+        QVERIFY2(outcome.message.contains(message), qPrintable(outcome.message));
+        QCOMPARE(scriptBytes(), "earlier"_ba);
+        QVERIFY(m_started.isEmpty());
+        QCOMPARE(QDir::currentPath(), m_dir.path());
+    }
+
+    void starterFailureIsReported()
+    {
+        const EncodeOutcome outcome = RunEncode(request(), recordingStarter(false));
+        QCOMPARE(outcome.kind, EncodeOutcome::Kind::Refused);
+        QCOMPARE(outcome.message, u"Cannot start the script: no terminal"_s);
+    }
+
+    void runningScriptKeepsItsOwnFile()
+    {
+        QFile running(m_script);
+        QVERIFY(running.open(QIODevice::ReadOnly)); // as a shell still reading it
+        QCOMPARE(RunEncode(request(), recordingStarter()).kind, EncodeOutcome::Kind::Started);
+        QCOMPARE(running.readAll(), "earlier"_ba);
+        QVERIFY(scriptBytes().startsWith("./L3ENC"));
+    }
+
+    void scriptCommand_data()
+    {
+        QTest::addColumn<int>("loadMode");
+        QTest::addColumn<bool>("display");
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QStringList>("command");
+        const QStringList both{u"xterm"_s, u"x-terminal-emulator"_s};
+        QTest::newRow("minimised") << 1 << true << both
+                                   << QStringList{u"/bin/xterm"_s, u"-iconic"_s, u"-hold"_s,
+                                                  u"-e"_s, u"sh"_s, u"TEMP.BAT"_s};
+        QTest::newRow("normal") << 0 << true << both
+                                << QStringList{u"/bin/xterm"_s, u"-hold"_s, u"-e"_s, u"sh"_s,
+                                               u"TEMP.BAT"_s};
+        QTest::newRow("any other value is normal") << 7 << true << both
+                                                   << QStringList{u"/bin/xterm"_s, u"-hold"_s,
+                                                                  u"-e"_s, u"sh"_s, u"TEMP.BAT"_s};
+        QTest::newRow("no xterm") << 1 << true << QStringList{u"x-terminal-emulator"_s}
+                                  << QStringList{u"/bin/x-terminal-emulator"_s, u"-e"_s, u"sh"_s,
+                                                 u"TEMP.BAT"_s};
+        const QStringList logged{u"sh"_s, u"-c"_s, u"exec sh \"$0\" >>\"$1\" 2>&1"_s,
+                                 u"TEMP.BAT"_s, u"TEMP.LOG"_s};
+        QTest::newRow("no terminal") << 0 << true << QStringList() << logged;
+        QTest::newRow("no display") << 0 << false << both << logged;
+    }
+    void scriptCommand()
+    {
+        QFETCH(int, loadMode);
+        QFETCH(bool, display);
+        QFETCH(QStringList, installed);
+        QFETCH(QStringList, command);
+        const ScriptCommand chosen =
+            ChooseScriptCommand(u"TEMP.BAT"_s, qint16(loadMode), display, [&](const QString &name) {
+                return installed.contains(name) ? u"/bin/"_s + name : QString();
+            });
+        QCOMPARE(QStringList{chosen.program} + chosen.arguments, command);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEncodeRun)
+#include "tst_encode_run.moc"

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Test helpers: WAV files made with libsndfile, MP3 frame headers read back.
+
+struct WavSpec {
+    int channels = 2;
+    int sampleRate = 44100;
+    int format = 0; // libsndfile subtype, e.g. SF_FORMAT_PCM_16
+    double seconds = 1.0;
+};
+
+// Writes a two-tone sine WAV; false if libsndfile refuses.
+bool WriteWav(const QString &path, const WavSpec &spec);
+
+struct Mp3FrameHeader {
+    int version = 0;   // 10 MPEG-1, 20 MPEG-2, 25 MPEG-2.5
+    int layer = 0;
+    bool protectedByCrc = false;
+    int bitrate = 0;   // bits per second
+    int sampleRate = 0;
+    bool mono = false;
+    int length = 0;    // bytes, padding included
+};
+
+// Every frame of the file from its first byte on; empty when the bytes are
+// not a clean sequence of MPEG audio frames (a trailing ID3v1 tag allowed).
+QList<Mp3FrameHeader> ReadMp3Frames(const QString &path);
+
+// Seconds of audio libsndfile decodes from the file, or -1.
+double DecodedSeconds(const QString &path);
