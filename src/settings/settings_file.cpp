@@ -1,0 +1,124 @@
+#include "settings_file.h"
+
+#include "app/read_number.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int SettingsLineCount = 7;
+// No sane settings file comes near this; a huge file is not read whole.
+constexpr qint64 LongestSettingsFile = 1 << 20;
+
+// The first seven lines, whatever ends them.
+QStringList firstLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size() && lines.size() < SettingsLineCount; ++i) {
+        if (text[i] != u'\r' && text[i] != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (lines.size() < SettingsLineCount && start < text.size())
+        lines.append(text.mid(start)); // a last line without an ending
+    return lines;
+}
+
+// A value line without its first `count` characters; empty when the line is
+// missing or shorter than that.
+std::optional<QString> valueOf(const QStringList &lines, int lineNumber, qsizetype count)
+{
+    if (lines.size() < lineNumber || lines[lineNumber - 1].size() < count)
+        return std::nullopt;
+    return lines[lineNumber - 1].mid(count);
+}
+
+} // namespace
+
+bool ReadSettings(const QString &filePath, Settings &settings, const DirectoryShower &showLastPath)
+{
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QStringList lines = firstLines(QString::fromUtf8(file.read(LongestSettingsFile)));
+    file.close();
+
+    const std::optional<QString> encoderPath = valueOf(lines, 2, 14);
+    if (!encoderPath)
+        return false;
+    settings.encoderPath = *encoderPath;
+
+    const std::optional<QString> lastPath = valueOf(lines, 3, 11);
+    if (!lastPath || !showLastPath(*lastPath))
+        return false;
+
+    const std::optional<QString> destination = valueOf(lines, 4, 14);
+    if (!destination)
+        return false;
+    settings.destination = *destination;
+
+    const std::optional<QString> safeMode = valueOf(lines, 5, 10);
+    const std::optional<qint16> deleteWatch = safeMode ? ReadWholeNumber(*safeMode) : std::nullopt;
+    if (!deleteWatch)
+        return false;
+    settings.deleteWatch = *deleteWatch;
+
+    const std::optional<QString> loadModeText = valueOf(lines, 7, 11);
+    if (!loadModeText)
+        return false;
+    const std::optional<qint16> loadMode = ReadWholeNumber(*loadModeText);
+    if (!loadMode)
+        return false;
+    settings.loadMode = *loadMode;
+    return true;
+}
+
+QByteArray FormatSettings(const Settings &settings, const QString &lastPath)
+{
+    // A negative LoadMode's minus sign takes the place of the blank.
+    const QString loadMode =
+        (settings.loadMode >= 0 ? u" "_s : QString()) + QString::number(settings.loadMode);
+    const QStringList lines{
+        u"[Directories]"_s,
+        u"EncoderPath = "_s + settings.encoderPath,
+        u"LastPath = "_s + lastPath,
+        u"Destination = "_s + settings.destination,
+        u"SafeMode = "_s + QString::number(settings.deleteWatch),
+        u"[Switches]"_s,
+        u"LoadMode ="_s + loadMode,
+    };
+    return (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8();
+}
+
+bool WriteSettings(const QString &filePath, const Settings &settings, const QString &lastPath,
+                   QString *error)
+{
+    QDir().mkpath(QFileInfo(filePath).path());
+    QSaveFile file(filePath);
+    if (file.open(QIODevice::WriteOnly) && file.write(FormatSettings(settings, lastPath)) >= 0
+        && file.commit())
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
+}
+
+QString SettingsFilePath(const QString &appPath)
+{
+    const QString fileName = QString::fromUtf16(SettingsFileName);
+    if (QFileInfo(appPath).isWritable())
+        return appPath + fileName;
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + u'/' + fileName;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+// "encoder.ini": seven lines in a fixed order, read by position. Each value
+// line loses a fixed number of leading characters; no key is compared, no
+// value trimmed or checked.
+//
+//   [Directories]
+//   EncoderPath = <EncoderPath>        14 dropped
+//   LastPath = <directory list's path>  11 dropped
+//   Destination = <Destination>        14 dropped
+//   SafeMode = <DeleteWatch>            10 dropped: the blank comes with the value
+//   [Switches]
+//   LoadMode = <LoadMode>               11 dropped: written "LoadMode =" + " 0"
+struct Settings {
+    QString encoderPath;
+    QString destination;
+    qint16 deleteWatch = 1;
+    qint16 loadMode = 0;
+};
+
+inline constexpr char16_t SettingsFileName[] = u"encoder.ini";
+
+// Points the directory list at the stored last directory; false when it
+// cannot be shown.
+using DirectoryShower = std::function<bool(const QString &directory)>;
+
+// Reads `filePath` into `settings`, value by value in file order. Reading
+// stops at the first failure (no file, a missing or short line, a last
+// directory that cannot be shown, a number outside 16 bits); values read
+// before it stay. Gives true when all seven lines were read. CRLF, LF and CR
+// line ends are all accepted.
+bool ReadSettings(const QString &filePath, Settings &settings, const DirectoryShower &showLastPath);
+
+// The file's bytes: UTF-8, CRLF line ends.
+QByteArray FormatSettings(const Settings &settings, const QString &lastPath);
+
+// Replaces the file atomically: a crash or a full disk never leaves half a
+// file. Gives false with the reason in `error`.
+bool WriteSettings(const QString &filePath, const Settings &settings, const QString &lastPath,
+                   QString *error);
+
+// Where the settings live: beside the program when its directory is
+// writable, otherwise in the user's configuration directory (an installed
+// program), so they still persist.
+QString SettingsFilePath(const QString &appPath);

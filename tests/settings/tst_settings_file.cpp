@@ -1,0 +1,183 @@
+#include "settings/settings_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Start values, as the interactive start-up gives them.
+Settings startValues()
+{
+    return {u"/start"_s, u"/home/user/"_s, 1, 0};
+}
+
+} // namespace
+
+class TestSettingsFile : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_file;
+    QStringList m_shown; // directories the reader pointed the list at
+
+    void writeRaw(const QByteArray &bytes)
+    {
+        QFile file(m_file);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+
+    DirectoryShower shower(bool succeed = true)
+    {
+        return [this, succeed](const QString &directory) {
+            m_shown << directory;
+            return succeed;
+        };
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_file = m_dir.filePath(u"encoder.ini"_s);
+        QFile::remove(m_file);
+        m_shown.clear();
+    }
+
+    void writesTheExactBytes()
+    {
+        QVERIFY(WriteSettings(m_file, {u"/opt/L3ENC"_s, u"/audio/MP3/"_s, 1, 0}, u"/audio/WAV"_s,
+                              nullptr));
+        QFile file(m_file);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), "[Directories]\r\n"
+                                 "EncoderPath = /opt/L3ENC\r\n"
+                                 "LastPath = /audio/WAV\r\n"
+                                 "Destination = /audio/MP3/\r\n"
+                                 "SafeMode = 1\r\n"
+                                 "[Switches]\r\n"
+                                 "LoadMode = 0\r\n"_ba);
+        QVERIFY(FormatSettings({{}, {}, -3, -2}, {}).endsWith("SafeMode = -3\r\n[Switches]\r\n"
+                                                              "LoadMode =-2\r\n"));
+    }
+
+    void roundTripOfAllFiveValues()
+    {
+        const Settings written{u"/enc dir/= x "_s, u"/dést/"_s, 0, 1};
+        QVERIFY(WriteSettings(m_file, written, u"/wav dir"_s, nullptr));
+        Settings read = startValues();
+        QVERIFY(ReadSettings(m_file, read, shower()));
+        QCOMPARE(read.encoderPath, written.encoderPath);
+        QCOMPARE(read.destination, written.destination);
+        QCOMPARE(read.deleteWatch, written.deleteWatch);
+        QCOMPARE(read.loadMode, written.loadMode);
+        QCOMPARE(m_shown, QStringList{u"/wav dir"_s});
+    }
+
+    void readsWhatItCan_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("complete");
+        QTest::addColumn<QString>("encoderPath");
+        QTest::addColumn<QString>("destination");
+        QTest::addColumn<int>("deleteWatch");
+        QTest::addColumn<int>("loadMode");
+        const QByteArray head = "[Directories]\r\nEncoderPath = /e\r\nLastPath = /w\r\n";
+        QTest::newRow("LF line ends") << "[Directories]\nEncoderPath = /e\nLastPath = /w\n"
+                                         "Destination = /d/\nSafeMode = 0\n[Switches]\nLoadMode = 1"_ba
+                                      << true << u"/e"_s << u"/d/"_s << 0 << 1;
+        QTest::newRow("CR line ends") << "[Directories]\rEncoderPath = /e\rLastPath = /w\r"
+                                         "Destination = /d/\rSafeMode = 0\r[Switches]\rLoadMode = 1\r"_ba
+                                      << true << u"/e"_s << u"/d/"_s << 0 << 1;
+        QTest::newRow("four lines") << head + "Destination = /d/\r\n" << false << u"/e"_s
+                                    << u"/d/"_s << 1 << 0;
+        QTest::newRow("13-character line 2") << "[Directories]\r\nEncoderPath =\r\n"_ba << false
+                                             << u"/start"_s << u"/home/user/"_s << 1 << 0;
+        QTest::newRow("line 2 exactly its prefix") << "[Directories]\r\nEncoderPath = \r\n"_ba
+                                                   << false << QString() << u"/home/user/"_s << 1
+                                                   << 0;
+        QTest::newRow("SafeMode without the blank") << head + "Destination = /d/\r\nSafeMode =0\r\n"
+                                                              "[Switches]\r\nLoadMode = 1\r\n"
+                                                    << true << u"/e"_s << u"/d/"_s << 0 << 1;
+        QTest::newRow("LoadMode without the blank") << head + "Destination = /d/\r\nSafeMode = 0\r\n"
+                                                              "[Switches]\r\nLoadMode =1\r\n"
+                                                    << true << u"/e"_s << u"/d/"_s << 0 << 0;
+        QTest::newRow("number out of range") << head + "Destination = /d/\r\nSafeMode = 40000\r\n"
+                                                       "[Switches]\r\nLoadMode = 1\r\n"
+                                             << false << u"/e"_s << u"/d/"_s << 1 << 0;
+        QTest::newRow("misspelled key of the same length")
+            << "[Directories]\r\nEncoderPeth = /e\r\nLastPath = /w\r\nDestination = /d/\r\n"
+               "SafeMode = 0\r\n[Switches]\r\nLoadMode = 1\r\nignored\r\n"_ba
+            << true << u"/e"_s << u"/d/"_s << 0 << 1;
+        QTest::newRow("trailing blanks belong to the value")
+            << head + "Destination = /d/  \r\nSafeMode = 1\r\n[Switches]\r\nLoadMode = 0\r\n"
+            << true << u"/e"_s << u"/d/  "_s << 1 << 0;
+    }
+    void readsWhatItCan()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, complete);
+        QFETCH(QString, encoderPath);
+        QFETCH(QString, destination);
+        QFETCH(int, deleteWatch);
+        QFETCH(int, loadMode);
+        writeRaw(content);
+        Settings read = startValues();
+        QCOMPARE(ReadSettings(m_file, read, shower()), complete);
+        QCOMPARE(read.encoderPath, encoderPath);
+        QCOMPARE(read.destination, destination);
+        QCOMPARE(int(read.deleteWatch), deleteWatch);
+        QCOMPARE(int(read.loadMode), loadMode);
+    }
+
+    void missingFileReadsNothing()
+    {
+        Settings read = startValues();
+        QVERIFY(!ReadSettings(m_file, read, shower()));
+        QCOMPARE(read.encoderPath, startValues().encoderPath);
+        QVERIFY(m_shown.isEmpty());
+    }
+
+    void lastDirectoryThatCannotBeShownStopsReading()
+    {
+        QVERIFY(WriteSettings(m_file, {u"/stored"_s, u"/d/"_s, 0, 1}, u"/gone"_s, nullptr));
+        Settings read = startValues();
+        QVERIFY(!ReadSettings(m_file, read, shower(false)));
+        QCOMPARE(read.encoderPath, u"/stored"_s);
+        QCOMPARE(read.destination, startValues().destination);
+        QCOMPARE(read.deleteWatch, qint16(1));
+        QCOMPARE(read.loadMode, qint16(0));
+    }
+
+    void unwritableProgramDirectoryUsesTheConfigurationDirectory()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCOMPARE(SettingsFilePath(m_dir.path() + u'/'), m_file);
+        QString readOnly = m_dir.filePath(u"installed/"_s);
+        QVERIFY(QDir().mkpath(readOnly));
+        QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner));
+        if (QFileInfo(readOnly).isWritable())
+            readOnly = u"/proc/sys/"_s; // root writes everywhere but there
+        if (QFileInfo(readOnly).isWritable())
+            QSKIP("no directory here is closed to writing");
+        const QString path = SettingsFilePath(readOnly);
+        QCOMPARE(path, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
+                           + u"/encoder.ini"_s);
+        QVERIFY(WriteSettings(path, startValues(), u"/"_s, nullptr));
+        QVERIFY(QFile::exists(path));
+    }
+
+    void writeFailureSaysWhy()
+    {
+        QString error;
+        QVERIFY(!WriteSettings(u"/proc/no/encoder.ini"_s, startValues(), u"/"_s, &error));
+        QVERIFY(!error.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsFile)
+#include "tst_settings_file.moc"
