@@ -42,6 +42,11 @@ QString JoinPath(const QString &directory, const QString &name, QChar separator)
     return directory + separator + name;
 }
 
+QString WithTrailingSeparator(const QString &path, QChar separator)
+{
+    return path.endsWith(separator) ? path : path + separator;
+}
+
 QString WithMp3Extension(const QString &name)
 {
     return name.chopped(qMin<qsizetype>(3, name.size())) + u"mp3"_s;

@@ -29,5 +29,8 @@ QString ShortPath(const QString &path);
 // does not already end in one.
 QString JoinPath(const QString &directory, const QString &name, QChar separator = NativeSeparator);
 
+// `path` with the separator appended unless it already ends in one.
+QString WithTrailingSeparator(const QString &path, QChar separator = NativeSeparator);
+
 // The name with its last three characters (the extension) replaced by "mp3".
 QString WithMp3Extension(const QString &name);

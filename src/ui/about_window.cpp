@@ -1,0 +1,112 @@
+#include "about_window.h"
+
+#include "about_details.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A label for a detail, or none when the detail is empty.
+QLabel *detailLabel(QWidget *parent, const QString &text, int left, int top, int width,
+                    bool bold = false)
+{
+    if (text.isEmpty())
+        return nullptr;
+    auto *label = Placed(new QLabel(text, parent), left, top, width, 255);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    return label;
+}
+
+// One line of the engraved rule, from right to left in twips.
+void ruleLine(QWidget *parent, int top, int grey)
+{
+    auto *line = new QWidget(parent);
+    PlaceInTwips(line, 120, top, 4200 - 120, 15);
+    line->setFixedHeight(1);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, QColor(grey, grey, grey));
+    line->setPalette(palette);
+}
+
+} // namespace
+
+AboutDetails AboutDetails::fromBuild()
+{
+    return {QString::fromUtf8(AboutAuthor),         QString::fromUtf8(AboutCreditLine),
+            QString::fromUtf8(AboutCopyrightLine1), QString::fromUtf8(AboutCopyrightLine2),
+            QString::fromUtf8(AboutStreet),         QString::fromUtf8(AboutTown),
+            QString::fromUtf8(AboutHomePage),       QString::fromUtf8(AboutMail)};
+}
+
+Form3::Form3(QWidget *parent, const AboutDetails &details)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_details(details)
+{
+    setWindowTitle(u"About Sondrake"_s);
+    FixClientSizeInTwips(this, 4335, 5115);
+
+    auto *Frame2 = Placed(new QGroupBox(this), 0, 0, 4335, 1455);
+    auto *Image1 = Placed(new QLabel(Frame2), 360, 360, 480, 480);
+    Image1->setPixmap(QApplication::windowIcon().pixmap(Image1->size()));
+    Label2 = Placed(new QLabel(u"Trelvin Sondrake v1.41"_s, Frame2), 1320, 240, 2415, 255);
+    Label3 = detailLabel(Frame2, details.creditLine, 1320, 480, 2415);
+    Label4 = detailLabel(Frame2, details.copyrightLine1, 1320, 840, 2895);
+    Label5 = detailLabel(Frame2, details.copyrightLine2, 1320, 1080, 2415);
+
+    if (!details.homePage.isEmpty()) {
+        Command2 = Placed(new QPushButton(u"www"_s, this), 120, 1560, 615, 255);
+        Label13 = Placed(new QLabel(u"Visit the official home page at\n"_s + details.homePage, this),
+                         840, 1560, 3495, 495);
+        connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
+    }
+    if (!details.mail.isEmpty()) {
+        Command3 = Placed(new QPushButton(u"eMail"_s, this), 120, 2040, 615, 255);
+        Label14 = detailLabel(this, u"eMail the author at "_s + details.mail, 840, 2040, 3135);
+        connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
+    }
+
+    ruleLine(this, 2400, 128);
+    ruleLine(this, 2415, 224);
+
+    detailLabel(this, u"This release is deemed as donation-ware.   There are no"_s, 120, 2520, 4095);
+    detailLabel(this, u"obligations; however, monetary contributions are greatly"_s, 120, 2760, 4215);
+    detailLabel(this, u"appreciated and would help support the development of "_s, 120, 3000, 4215);
+    detailLabel(this, u"this and other projects in the future.  Please send your"_s, 120, 3240, 4215);
+    detailLabel(this, u"check or money order to:"_s, 120, 3480, 4215);
+    Label10 = detailLabel(this, details.author, 240, 3720, 1215, true);
+    Label11 = detailLabel(this, details.street, 240, 3960, 1935, true);
+    Label12 = detailLabel(this, details.town, 240, 4200, 3615, true);
+
+    auto *Frame1 = Placed(new QGroupBox(this), 0, 4440, 4335, 615);
+    Command1 = Placed(new QPushButton(u"Cool!"_s, Frame1), 3120, 240, 1095, 255);
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+    FitFontToBoxes(this);
+}
+
+void Form3::Command1_Click()
+{
+    accept();
+}
+
+void Form3::Command2_Click()
+{
+    QDesktopServices::openUrl(QUrl::fromUserInput(m_details.homePage)); // a failure shows nothing
+}
+
+void Form3::Command3_Click()
+{
+    QDesktopServices::openUrl(QUrl(u"mailto:"_s + m_details.mail));
+}

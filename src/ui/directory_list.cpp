@@ -1,0 +1,74 @@
+#include "directory_list.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStyle>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int PathRole = Qt::UserRole;
+constexpr int IndentPerLevel = 2; // blanks
+
+// "/", "/home", "/home/user" for "/home/user".
+QStringList ancestorsOf(const QString &path)
+{
+    QStringList chain{u"/"_s};
+    QString built;
+    const QStringList parts = path.split(u'/', Qt::SkipEmptyParts);
+    for (const QString &part : parts) {
+        built += u'/' + part;
+        chain << built;
+    }
+    return chain;
+}
+
+} // namespace
+
+DirectoryList::DirectoryList(QWidget *parent) : QListWidget(parent)
+{
+    setUniformItemSizes(true);
+    connect(this, &QListWidget::itemActivated, this, &DirectoryList::openItem);
+    setPath(QDir::currentPath());
+}
+
+bool DirectoryList::setPath(const QString &path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isDir() || !info.isReadable() || !info.isExecutable())
+        return false;
+    const QString canonical = info.canonicalFilePath();
+    QDir directory(canonical);
+    const QStringList children =
+        directory.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    m_path = canonical;
+    fill(ancestorsOf(canonical), children);
+    Q_EMIT changed();
+    return true;
+}
+
+void DirectoryList::fill(const QStringList &ancestors, const QStringList &children)
+{
+    clear();
+    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    for (qsizetype level = 0; level < ancestors.size(); ++level) {
+        const QString name = level == 0 ? u"/"_s : QFileInfo(ancestors[level]).fileName();
+        auto *item = new QListWidgetItem(open, QString(level * IndentPerLevel, u' ') + name, this);
+        item->setData(PathRole, ancestors[level]);
+    }
+    const QString indent(ancestors.size() * IndentPerLevel, u' ');
+    const QString prefix = m_path.endsWith(u'/') ? m_path : m_path + u'/';
+    for (const QString &child : children) {
+        auto *item = new QListWidgetItem(closed, indent + child, this);
+        item->setData(PathRole, prefix + child);
+    }
+    setCurrentRow(int(ancestors.size()) - 1);
+}
+
+void DirectoryList::openItem(QListWidgetItem *item)
+{
+    if (item)
+        setPath(item->data(PathRole).toString());
+}

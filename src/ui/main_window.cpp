@@ -1,0 +1,310 @@
+#include "main_window.h"
+
+#include "about_window.h"
+#include "destination_dialog.h"
+#include "directory_list.h"
+#include "drive_list.h"
+#include "properties_dialog.h"
+#include "setup_dialog.h"
+#include "twips.h"
+#include "wav_file_list.h"
+
+#include "encode/path_functions.h"
+#include "settings/settings_file.h"
+#include "tag/tag_entries.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct BitrateOption {
+    QRadioButton *Form1::*member;
+    const char16_t *caption; // also the bitrate text of the encoder line
+    int left, top, width;
+};
+
+// Two rows of five, in tab order.
+const std::array<BitrateOption, 10> BitrateOptions{{
+    {&Form1::Option1, u"8000", 120, 240, 975},
+    {&Form1::Option2, u"16000", 120, 480, 1095},
+    {&Form1::Option3, u"24000", 1320, 240, 855},
+    {&Form1::Option4, u"32000", 1320, 480, 855},
+    {&Form1::Option5, u"56000", 2640, 240, 855},
+    {&Form1::Option6, u"64000", 2640, 480, 855},
+    {&Form1::Option7, u"96000", 3840, 240, 855},
+    {&Form1::Option8, u"112000", 3840, 480, 975},
+    {&Form1::Option9, u"128000", 5040, 240, 975},
+    {&Form1::Option10, u"256000", 5040, 480, 975},
+}};
+
+const QString AutoDeleteWarning =
+    u"You may regret this option if your WAV files are corrupt or the resulting MP3 does not "
+    "meet your satisfaction.  Don't say I didn't warn you."_s;
+
+
+void makeBold(QWidget *widget)
+{
+    QFont font = widget->font();
+    font.setBold(true);
+    widget->setFont(font);
+}
+
+} // namespace
+
+Form1::Form1(const QString &programDirectory, QWidget *parent)
+    : QMainWindow(parent), AppPath(WithTrailingSeparator(programDirectory))
+{
+    setWindowTitle(u"Trelvin Sondrake 1.41"_s);
+    createControls();
+    createMenus();
+    FitFontToBoxes(centralWidget());
+    layout()->setSizeConstraint(QLayout::SetFixedSize); // fixed size; it can still be minimised
+}
+
+void Form1::createControls()
+{
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+    FixClientSizeInTwips(client, 6375, 4410);
+
+    Frame2 = Placed(new QGroupBox(u"Encoding bitrate (kbits/s)"_s, client), 0, 3480, 6375, 855);
+    for (const BitrateOption &option : BitrateOptions)
+        this->*option.member = Placed(new QRadioButton(QString::fromUtf16(option.caption), Frame2),
+                                      option.left, option.top, option.width, 255);
+    Option9->setChecked(true);
+
+    Frame3 = Placed(new QGroupBox(u"Options"_s, client), 0, 2520, 4935, 975);
+    Check1 = Placed(new QCheckBox(u"Downmixing (Stereo to mono)"_s, Frame3), 120, 240, 2415, 255);
+    Check3 = Placed(new QCheckBox(u"CRC checking enabled"_s, Frame3), 2760, 240, 2055, 255);
+    Check2 = Placed(new QCheckBox(u"High quality encoding"_s, Frame3), 2760, 600, 1935, 255);
+    Check4 = Placed(new QCheckBox(u"Automatic delete"_s, Frame3), 120, 600, 1575, 255);
+    Label1 = Placed(new QLabel(u"(CAUTION!)"_s, Frame3), 1680, 600, 1095, 255);
+    makeBold(Label1);
+    Check3->setChecked(true);
+
+    Frame4 = Placed(new QGroupBox(u"WAV selector"_s, client), 0, 0, 6375, 2535);
+    Dir1 = Placed(new DirectoryList(Frame4), 120, 600, 2775, 1890);
+    Drive1 = Placed(new DriveList(Frame4), 120, 240, 2775, 315);
+    File1 = Placed(new WavFileList(Frame4), 2880, 240, 3375, 2235);
+
+    Frame1 = Placed(new QGroupBox(client), 5040, 2520, 1335, 975);
+    Command4 = Placed(new QPushButton(u"Destination"_s, Frame1), 120, 600, 1095, 255);
+    Command1 = Placed(new QPushButton(u"Encode"_s, Frame1), 120, 240, 1095, 255);
+    makeBold(Command1);
+
+    QWidget *chain[] = {Option1, Option2, Option3, Option4, Option5, Option6, Option7, Option8,
+                        Option9, Option10, Check1, Check3, Check2, Check4, Dir1, Drive1, File1,
+                        Command4, Command1};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+
+    connect(Drive1, &DriveList::changed, this, &Form1::Drive1_Change);
+    connect(Dir1, &DirectoryList::changed, this, &Form1::Dir1_Change);
+    connect(File1, &WavFileList::mouseDown, this, &Form1::File1_MouseDown);
+    connect(Check4, &QCheckBox::clicked, this, &Form1::Check4_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    Dir1_Change(); // the list shows the working directory from the start
+}
+
+void Form1::createMenus()
+{
+    File = menuBar()->addMenu(u"&File"_s);
+    EncodeSelected = File->addAction(u"Encode &selected"_s, this, &Form1::EncodeSelected_Click);
+    File->addSeparator();
+    Properties = File->addAction(u"&Properties"_s, this, &Form1::Properties_Click);
+    File->addSeparator();
+    Exit = File->addAction(u"E&xit"_s, this, &Form1::Exit_Click);
+
+    Options = menuBar()->addMenu(u"&Options"_s);
+    Setup = Options->addAction(u"&Setup"_s, this, &Form1::Setup_Click);
+    Options->addSeparator();
+    Destination1 = Options->addAction(u"&Destination"_s, this, &Form1::Destination1_Click);
+
+    Help = menuBar()->addMenu(u"&Help"_s);
+    About = Help->addAction(u"&About"_s, this, &Form1::About_Click);
+
+    Popup = new QMenu(u"Popup"_s, this);
+    EncodeSelectedFiles =
+        Popup->addAction(u"Encode &selected"_s, this, &Form1::EncodeSelectedFiles_Click);
+    Popup->addSeparator();
+    Props = Popup->addAction(u"&Properties"_s, this, &Form1::Props_Click);
+}
+
+void Form1::Form_Load()
+{
+    setWindowState(Qt::WindowNoState);
+    // Linux has no start drive: the encoder is looked for beside the program
+    // (where ours is built) and the MP3s go to the home directory.
+    EncoderPath = AppPath.size() > 1 ? AppPath.chopped(1) : AppPath;
+    Destination = WithTrailingSeparator(QDir::homePath());
+    DeleteWatch = 1;
+
+    Settings settings{EncoderPath, Destination, DeleteWatch, LoadMode};
+    const bool complete = ReadSettings(SettingsFilePath(AppPath), settings,
+                                       [this](const QString &directory) {
+                                           return Dir1->setPath(directory);
+                                       });
+    EncoderPath = settings.encoderPath;
+    Destination = settings.destination;
+    DeleteWatch = settings.deleteWatch;
+    LoadMode = settings.loadMode;
+    if (!complete)
+        Setup_Click();
+}
+
+void Form1::Form_Unload()
+{
+    const QString file = SettingsFilePath(AppPath);
+    QString error;
+    if (!WriteSettings(file, {EncoderPath, Destination, DeleteWatch, LoadMode}, Dir1->path(),
+                       &error))
+        showMessage(QMessageBox::Warning, windowTitle(),
+                    u"The settings could not be saved to \"%1\": %2"_s.arg(file, error));
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void Form1::Drive1_Change()
+{
+    // A file system that cannot be read leaves everything as it was.
+    Dir1->setPath(Drive1->rootPath());
+}
+
+void Form1::Dir1_Change()
+{
+    File1->setPath(Dir1->path());
+    ResetTagEntries(List1, File1->count());
+}
+
+EncodeRequest Form1::encodeRequest() const
+{
+    EncodeRequest request;
+    for (int i = 0; i < File1->count(); ++i)
+        request.files.append({File1->name(i), File1->isSelected(i)});
+    request.directory = Dir1->path();
+    request.entries = List1;
+    for (const BitrateOption &option : BitrateOptions) {
+        if ((this->*option.member)->isChecked()) {
+            request.bitrate = QString::fromUtf16(option.caption);
+            break;
+        }
+    }
+    request.switches = {Check1->isChecked(), Check2->isChecked(), Check3->isChecked(),
+                        Check4->isChecked()};
+    request.encoderPath = EncoderPath;
+    request.destination = Destination;
+    request.appPath = AppPath;
+    return request;
+}
+
+void Form1::Command1_Click()
+{
+    const EncodeOutcome outcome = RunEncode(encodeRequest(), m_starter ? m_starter
+                                                                       : TerminalStarter(LoadMode));
+    switch (outcome.kind) {
+    case EncodeOutcome::Kind::Started:
+        break;
+    case EncodeOutcome::Kind::NothingSelected:
+        showMessage(QMessageBox::Warning, u"Yikes!"_s, u"Um... pick a file, Brainwick!"_s);
+        break;
+    case EncodeOutcome::Kind::Refused:
+        showMessage(QMessageBox::Critical, windowTitle(), outcome.message);
+        break;
+    }
+}
+
+void Form1::EncodeSelected_Click()
+{
+    Command1_Click();
+}
+
+void Form1::EncodeSelectedFiles_Click()
+{
+    Command1_Click();
+}
+
+void Form1::Props_Click()
+{
+    // With nothing current there is no entry to edit.
+    const int index = File1->currentRow();
+    if (File1->count() == 0 || index < 0 || index >= List1.size())
+        return;
+    Form4 dialog(File1->name(index), ReadTagEntry(List1[index]), this);
+    if (dialog.exec() == QDialog::Accepted)
+        List1[index] = MakeTagEntry(dialog.fields());
+}
+
+void Form1::Properties_Click()
+{
+    Props_Click();
+}
+
+void Form1::Check4_Click()
+{
+    if (Check4->isChecked() && DeleteWatch == 1)
+        showMessage(QMessageBox::Information, u"Warning"_s, AutoDeleteWarning);
+}
+
+void Form1::Command4_Click()
+{
+    Destination1_Click();
+}
+
+void Form1::Destination1_Click()
+{
+    Form5 dialog(Destination, this);
+    if (dialog.exec() == QDialog::Accepted)
+        Destination = dialog.destination();
+}
+
+void Form1::Setup_Click()
+{
+    Form2 dialog({EncoderPath, LoadMode, DeleteWatch}, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        const SetupValues chosen = dialog.values();
+        EncoderPath = chosen.encoderPath;
+        LoadMode = chosen.loadMode;
+        DeleteWatch = chosen.deleteWatch;
+    }
+}
+
+void Form1::About_Click()
+{
+    Form3 dialog(this);
+    dialog.exec();
+}
+
+void Form1::Exit_Click()
+{
+    close();
+}
+
+void Form1::File1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint position)
+{
+    if (button == Qt::RightButton)
+        Popup->popup(File1->viewport()->mapToGlobal(position));
+}
+
+void Form1::showMessage(QMessageBox::Icon icon, const QString &caption, const QString &text)
+{
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, this);
+    box.exec();
+}

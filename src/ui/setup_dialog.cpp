@@ -1,0 +1,76 @@
+#include "setup_dialog.h"
+
+#include "directory_list.h"
+#include "drive_list.h"
+#include "twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace Qt::StringLiterals;
+
+Form2::Form2(const SetupValues &current, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_values(current)
+{
+    setWindowTitle(u"Setup"_s);
+    FixClientSizeInTwips(this, 4950, 3930);
+
+    Frame1 = Placed(new QGroupBox(u"L3Enc Path"_s, this), 0, 0, 4935, 2655);
+    Drive2 = Placed(new DriveList(Frame1), 120, 240, 3135, 315);
+    Dir2 = Placed(new DirectoryList(Frame1), 120, 600, 3135, 1890);
+    Label1 = Placed(new QLabel(u"Select the directory location of the L3Enc executable, "
+                               "L3ENC.EXE.  If your encoder program is named something else, you "
+                               "should rename it appropriately so this program will find it."_s,
+                               Frame1),
+                    3360, 240, 1455, 2175);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Frame6 = Placed(new QGroupBox(u"Run L3Enc..."_s, this), 0, 2640, 4935, 615);
+    Option11 = Placed(new QRadioButton(u"Minimized to Start Bar"_s, Frame6), 120, 240, 1935, 255);
+    Option12 = Placed(new QRadioButton(u"Normal Window"_s, Frame6), 2520, 240, 1575, 255);
+
+    Frame2 = Placed(new QGroupBox(u"AutoDelete warning messages?"_s, this), 0, 3240, 2775, 615);
+    Option1 = Placed(new QRadioButton(u"Yes (recommended)"_s, Frame2), 120, 240, 1815, 255);
+    Option2 = Placed(new QRadioButton(u"No"_s, Frame2), 1920, 240, 615, 255);
+
+    Frame3 = Placed(new QGroupBox(this), 2880, 3240, 2055, 615);
+    Command3 = Placed(new QPushButton(u"Okay"_s, Frame3), 120, 240, 855, 255);
+    Command1 = Placed(new QPushButton(u"Cancel"_s, Frame3), 960, 240, 975, 255);
+    Command3->setDefault(true);
+
+    QWidget *chain[] = {Option11, Option12, Command3, Command1, Drive2, Dir2, Option1, Option2};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+    FitFontToBoxes(this);
+
+    // Opens on the stored directory, whatever file system it lies on; a
+    // directory that is gone leaves the lists where they are.
+    Drive2->selectVolumeOf(current.encoderPath);
+    Dir2->setPath(current.encoderPath);
+    (current.loadMode == 0 ? Option12 : Option11)->setChecked(true);
+    (current.deleteWatch == 1 ? Option1 : Option2)->setChecked(true);
+
+    connect(Drive2, &DriveList::changed, this, &Form2::Drive2_Change);
+    connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+}
+
+void Form2::Drive2_Change()
+{
+    Dir2->setPath(Drive2->rootPath());
+}
+
+void Form2::Command3_Click()
+{
+    m_values = {Dir2->path(), qint16(Option11->isChecked() ? 1 : 0),
+                qint16(Option1->isChecked() ? 1 : 0)};
+    accept();
+}
+
+void Form2::Command1_Click()
+{
+    reject();
+}

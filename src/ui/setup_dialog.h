@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDialog>
+
+class DirectoryList;
+class DriveList;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+// What the Setup dialog sets.
+struct SetupValues {
+    QString encoderPath;
+    qint16 loadMode = 0;    // 1: the script's window starts minimised
+    qint16 deleteWatch = 1; // 1: warn when Automatic delete is switched on
+};
+
+// The Setup dialog: the encoder's directory, the script's window and the
+// Automatic delete warning. Opens on the values it is given; "Okay" makes
+// values() the new ones.
+class Form2 : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit Form2(const SetupValues &current, QWidget *parent = nullptr);
+
+    SetupValues values() const { return m_values; }
+
+    QGroupBox *Frame1;
+    DriveList *Drive2;
+    DirectoryList *Dir2;
+    QLabel *Label1;
+    QGroupBox *Frame6;
+    QRadioButton *Option11;
+    QRadioButton *Option12;
+    QGroupBox *Frame2;
+    QRadioButton *Option1;
+    QRadioButton *Option2;
+    QGroupBox *Frame3;
+    QPushButton *Command3;
+    QPushButton *Command1;
+
+public Q_SLOTS:
+    void Drive2_Change();
+    void Command3_Click();
+    void Command1_Click();
+
+private:
+    SetupValues m_values;
+};

@@ -1,0 +1,44 @@
+#include "wav_file_list.h"
+
+#include <QDir>
+#include <QMouseEvent>
+
+using namespace Qt::StringLiterals;
+
+WavFileList::WavFileList(QWidget *parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setUniformItemSizes(true); // quick with tens of thousands of names
+}
+
+void WavFileList::setPath(const QString &directory)
+{
+    m_path = directory;
+    clear();
+    // QDir matches name filters without regard to case unless told otherwise.
+    const QStringList names = QDir(directory).entryList(
+        {u"*.wav"_s}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    addItems(names);
+}
+
+QString WavFileList::name(int index) const
+{
+    const QListWidgetItem *entry = item(index);
+    return entry ? entry->text() : QString();
+}
+
+bool WavFileList::isSelected(int index) const
+{
+    const QListWidgetItem *entry = item(index);
+    return entry && entry->isSelected();
+}
+
+void WavFileList::mousePressEvent(QMouseEvent *event)
+{
+    Q_EMIT mouseDown(event->button(), event->modifiers(), event->position().toPoint());
+    if (event->button() == Qt::RightButton) {
+        event->accept(); // Qt's views would move the selection here
+        return;
+    }
+    QListWidget::mousePressEvent(event);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QListWidget>
+
+// The file list: the WAV files of one directory, matched without regard to
+// letter case (SONG.WAV from a memory card shows), hidden files left out,
+// sorted by name. Extended selection. A right-button press only reports
+// itself: it changes neither the selection nor the current item.
+class WavFileList : public QListWidget {
+    Q_OBJECT
+
+public:
+    explicit WavFileList(QWidget *parent = nullptr);
+
+    // Lists the WAV files of `directory`.
+    void setPath(const QString &directory);
+    QString path() const { return m_path; }
+
+    QString name(int index) const;
+    bool isSelected(int index) const;
+
+Q_SIGNALS:
+    // A mouse button went down over the list (position in list coordinates).
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    QString m_path;
+};
