@@ -1,0 +1,312 @@
+#include "directory_list.h"
+#include "main_window.h"
+#include "setup_dialog.h"
+#include "support/modal_watcher.h"
+#include "wav_file_list.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void touch(const QString &path)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+QPoint centreOfRow(const WavFileList *list, int row)
+{
+    return list->visualItemRect(list->item(row)).center();
+}
+
+QList<int> selectedRows(const WavFileList *list)
+{
+    QList<int> rows;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->isSelected(i))
+            rows << i;
+    }
+    return rows;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_program; // the program's directory, with its settings
+    QTemporaryDir m_wavs;
+
+    void writeSettings(const QByteArray &bytes)
+    {
+        QFile file(m_program.filePath(u"encoder.ini"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+
+    QByteArray settingsFor(const QString &encoderPath, const QString &lastPath) const
+    {
+        return (u"[Directories]\r\nEncoderPath = "_s + encoderPath + u"\r\nLastPath = "_s + lastPath
+                + u"\r\nDestination = "_s + m_wavs.path()
+                + u"/\r\nSafeMode = 1\r\n[Switches]\r\nLoadMode = 0\r\n"_s)
+            .toUtf8();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        for (const QString &name : {u"b.wav"_s, u"A.WAV"_s, u"c.Wav"_s, u"notes.txt"_s,
+                                    u".hidden.wav"_s})
+            touch(m_wavs.filePath(name));
+        QVERIFY(QDir(m_wavs.path()).mkdir(u"sub"_s));
+    }
+
+    void init() { writeSettings(settingsFor(m_program.path(), m_wavs.path())); }
+
+    void startStates()
+    {
+        Form1 window(m_program.path());
+        window.Form_Load();
+        QCOMPARE(window.windowTitle(), u"Trelvin Sondrake 1.41"_s);
+        QVERIFY(window.Option9->isChecked());
+        QVERIFY(window.Check3->isChecked());
+        QVERIFY(!window.Check1->isChecked() && !window.Check2->isChecked()
+                && !window.Check4->isChecked());
+        QVERIFY(window.Command1->font().bold());
+        QVERIFY(window.Label1->font().bold());
+        QCOMPARE(window.AppPath, m_program.path() + u'/');
+        QCOMPARE(window.Dir1->path(), m_wavs.path());
+        // WAV names without regard to case, sorted the same way, no hidden ones.
+        QStringList names;
+        for (int i = 0; i < window.File1->count(); ++i)
+            names << window.File1->name(i);
+        QCOMPARE(names, QStringList({u"A.WAV"_s, u"b.wav"_s, u"c.Wav"_s}));
+        QCOMPARE(window.List1, QStringList(3, QString(125, u' ')));
+    }
+
+    void automaticDeleteWarning_data()
+    {
+        QTest::addColumn<int>("deleteWatch");
+        QTest::addColumn<int>("warnings");
+        QTest::newRow("SafeMode 1 warns each time") << 1 << 2;
+        QTest::newRow("SafeMode 0 never") << 0 << 0;
+        QTest::newRow("any other value never") << 2 << 0;
+    }
+    void automaticDeleteWarning()
+    {
+        QFETCH(int, deleteWatch);
+        QFETCH(int, warnings);
+        Form1 window(m_program.path());
+        window.Form_Load();
+        window.DeleteWatch = qint16(deleteWatch);
+        window.show();
+        QStringList texts;
+        ModalWatcher watcher([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box);
+            texts << box->windowTitle() + u'|' + box->text();
+            QCOMPARE(box->icon(), QMessageBox::Information);
+            box->accept();
+        });
+        for (int click = 0; click < 4; ++click) // on, off, on, off
+            QTest::mouseClick(window.Check4, Qt::LeftButton);
+        QCOMPARE(watcher.seen(), warnings);
+        if (warnings > 0)
+            QCOMPARE(texts.first(),
+                     u"Warning|You may regret this option if your WAV files are corrupt or the "
+                     "resulting MP3 does not meet your satisfaction.  Don't say I didn't warn "
+                     "you."_s);
+        QVERIFY(!window.Check4->isChecked());
+    }
+
+    void rightButtonLeavesSelectionAlone()
+    {
+        Form1 window(m_program.path());
+        window.Form_Load();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        WavFileList *list = window.File1;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centreOfRow(list, 0));
+        QCOMPARE(selectedRows(list), QList<int>{0});
+
+        QTest::mousePress(list->viewport(), Qt::RightButton, {}, centreOfRow(list, 2));
+        QCOMPARE(selectedRows(list), QList<int>{0});
+        QCOMPARE(list->currentRow(), 0);
+        QTRY_VERIFY(window.Popup->isVisible());
+        window.Popup->close();
+        QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, centreOfRow(list, 2));
+
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centreOfRow(list, 2));
+        QCOMPARE(selectedRows(list), QList<int>{2});
+        QVERIFY(!window.Popup->isVisible());
+    }
+
+    void directoryChangeResetsEntries()
+    {
+        Form1 window(m_program.path());
+        window.Form_Load();
+        window.List1[1] = u"edited"_s;
+        QVERIFY(window.Dir1->setPath(m_wavs.filePath(u"sub"_s)));
+        QCOMPARE(window.File1->count(), 0);
+        QVERIFY(window.List1.isEmpty());
+        QVERIFY(window.Dir1->setPath(m_wavs.path()));
+        QCOMPARE(window.List1, QStringList(3, QString(125, u' ')));
+        QVERIFY(!window.Dir1->setPath(m_wavs.filePath(u"gone"_s)));
+        QCOMPARE(window.Dir1->path(), m_wavs.path());
+    }
+
+    void encodeWithNothingSelected()
+    {
+        Form1 window(m_program.path());
+        window.Form_Load();
+        const QString before = QDir::currentPath();
+        ModalWatcher watcher([](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box);
+            QCOMPARE(box->windowTitle(), u"Yikes!"_s);
+            QCOMPARE(box->text(), u"Um... pick a file, Brainwick!"_s);
+            QCOMPARE(box->icon(), QMessageBox::Warning);
+            box->accept();
+        });
+        for (QAction *entry : {window.EncodeSelected, window.EncodeSelectedFiles})
+            entry->trigger();
+        QTest::mouseClick(window.Command1, Qt::LeftButton);
+        QCOMPARE(watcher.seen(), 3);
+        QVERIFY(!QFile::exists(m_program.filePath(u"TEMP.BAT"_s)));
+        QCOMPARE(QDir::currentPath(), before);
+    }
+
+    void encodeHandsTheScriptToTheStarter()
+    {
+        Form1 window(m_program.path());
+        window.Form_Load();
+        touch(m_program.filePath(u"L3ENC"_s));
+        QFile::setPermissions(m_program.filePath(u"L3ENC"_s), QFile::ReadOwner | QFile::ExeOwner);
+        QStringList started;
+        window.setScriptStarter([&](const QString &directory, const QString &name, QString *) {
+            started << directory << name;
+            return true;
+        });
+        window.File1->item(1)->setSelected(true);
+        QTest::mouseClick(window.Option2, Qt::LeftButton);
+        QTest::mouseClick(window.Command1, Qt::LeftButton);
+        QCOMPARE(started, QStringList({m_program.path(), u"TEMP.BAT"_s}));
+        QFile script(m_program.filePath(u"TEMP.BAT"_s));
+        QVERIFY(script.open(QIODevice::ReadOnly));
+        const QByteArray text = script.readAll();
+        QVERIFY(text.contains("/b.wav' '" + m_wavs.path().toUtf8() + "/b.mp3' -br 16000 -crc\n"));
+        QFile::remove(m_program.filePath(u"L3ENC"_s));
+        QFile::remove(script.fileName());
+    }
+
+    void closingWritesTheSettingsAsExitDoes()
+    {
+        for (const bool throughExit : {true, false}) {
+            Form1 window(m_program.path());
+            window.Form_Load();
+            window.show();
+            window.EncoderPath = u"/changed"_s;
+            window.LoadMode = 1;
+            if (throughExit)
+                window.Exit->trigger();
+            else
+                window.close();
+            QFile file(m_program.filePath(u"encoder.ini"_s));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray bytes = file.readAll();
+            QVERIFY(bytes.startsWith("[Directories]\r\nEncoderPath = /changed\r\nLastPath = "
+                                     + m_wavs.path().toUtf8() + "\r\n"));
+            QVERIFY(bytes.endsWith("SafeMode = 1\r\n[Switches]\r\nLoadMode = 1\r\n"));
+            writeSettings(settingsFor(m_program.path(), m_wavs.path()));
+        }
+    }
+
+    void setupOkayAndCancel()
+    {
+        Form1 window(m_program.path());
+        window.Form_Load();
+        {
+            ModalWatcher watcher([](QWidget *modal) {
+                auto *setup = qobject_cast<Form2 *>(modal);
+                QVERIFY(setup);
+                setup->Option11->setChecked(true);
+                setup->Option2->setChecked(true);
+                QVERIFY(setup->Dir2->setPath(u"/"_s));
+                setup->Command1->click(); // Cancel
+            });
+            window.Setup->trigger();
+            QCOMPARE(watcher.seen(), 1);
+        }
+        QCOMPARE(window.EncoderPath, m_program.path());
+        QCOMPARE(window.LoadMode, qint16(0));
+        QCOMPARE(window.DeleteWatch, qint16(1));
+        {
+            ModalWatcher watcher([](QWidget *modal) {
+                auto *setup = qobject_cast<Form2 *>(modal);
+                QVERIFY(setup);
+                setup->Option11->setChecked(true);
+                setup->Option2->setChecked(true);
+                QVERIFY(setup->Dir2->setPath(u"/"_s));
+                setup->Command3->click(); // Okay
+            });
+            window.Setup->trigger();
+        }
+        QCOMPARE(window.EncoderPath, u"/"_s);
+        QCOMPARE(window.LoadMode, qint16(1));
+        QCOMPARE(window.DeleteWatch, qint16(0));
+    }
+
+    void startupOpensSetupBeforeTheWindowShows_data()
+    {
+        QTest::addColumn<bool>("fileMissing");
+        QTest::newRow("no settings file") << true;
+        QTest::newRow("last directory gone") << false;
+    }
+    void startupOpensSetupBeforeTheWindowShows()
+    {
+        QFETCH(bool, fileMissing);
+        if (fileMissing)
+            QFile::remove(m_program.filePath(u"encoder.ini"_s));
+        else
+            writeSettings(settingsFor(u"/stored/encoder"_s, m_wavs.filePath(u"gone"_s))
+                              .replace("SafeMode = 1", "SafeMode = 0")
+                              .replace("LoadMode = 0", "LoadMode = 1"));
+        Form1 window(m_program.path());
+        bool mainWindowVisible = true;
+        SetupValues shown;
+        ModalWatcher watcher([&](QWidget *modal) {
+            auto *setup = qobject_cast<Form2 *>(modal);
+            QVERIFY(setup);
+            mainWindowVisible = window.isVisible();
+            shown = {setup->Dir2->path(), qint16(setup->Option11->isChecked()),
+                     qint16(setup->Option1->isChecked())};
+            setup->Command1->click();
+        });
+        window.Form_Load();
+        QCOMPARE(watcher.seen(), 1);
+        QVERIFY(!mainWindowVisible);
+        QCOMPARE(shown.loadMode, qint16(0));    // "Normal Window"
+        QCOMPARE(shown.deleteWatch, qint16(1)); // "Yes (recommended)"
+        const QString expectedEncoder = fileMissing ? m_program.path() : u"/stored/encoder"_s;
+        QCOMPARE(window.EncoderPath, expectedEncoder);
+        if (fileMissing)
+            QCOMPARE(shown.encoderPath, m_program.path()); // the dialog opened on it
+        QCOMPARE(window.Destination, QDir::homePath() + u'/');
+        QCOMPARE(window.DeleteWatch, qint16(1));
+        QCOMPARE(window.LoadMode, qint16(0));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"
