@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -43,8 +44,15 @@ EncodeOutcome RunEncode(const EncodeRequest &request, const ScriptStarter &start
         return refused(u"Cannot change to the encoder directory \"%1\"."_s.arg(request.encoderPath));
 
     const ScriptPlan plan = BuildScriptPlan(request, Module1::ShortPath, NativeSeparator);
-    const QString scriptName = QString::fromUtf16(ScriptFileName);
-    QSaveFile script(JoinPath(request.encoderPath, scriptName));
+    // An installed encoder's directory is closed to its users: the script
+    // then goes to the user's cache and still runs in the encoder's directory.
+    QString scriptName = QString::fromUtf16(ScriptFileName);
+    if (!QFileInfo(request.encoderPath).isWritable()) {
+        const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+        QDir().mkpath(cache);
+        scriptName = JoinPath(cache, scriptName);
+    }
+    QSaveFile script(QDir(request.encoderPath).filePath(scriptName));
     if (!script.open(QIODevice::WriteOnly) || script.write(renderScript(plan)) < 0
         || !script.commit())
         return refused(u"Cannot write the script \"%1\": %2"_s.arg(script.fileName(),

@@ -9,7 +9,9 @@
 // The script's name, in the encoder's directory.
 inline constexpr char16_t ScriptFileName[] = u"TEMP.BAT";
 
-// Starts the written script; false with a reason when it cannot.
+// Starts the written script, in the encoder's directory: `scriptName` is its
+// bare name there, or a full path when that directory could not take it.
+// False with a reason when it cannot.
 using ScriptStarter =
     std::function<bool(const QString &directory, const QString &scriptName, QString *error)>;
 
@@ -26,7 +28,8 @@ struct EncodeOutcome {
 // The encode action below the windows: checks the selection and the
 // destination, makes the encoder's directory the working directory, writes
 // TEMP.BAT there (replacing it whole, so a script still running keeps its
-// own file) and starts it.
+// own file; in the user's cache when the directory is not writable) and
+// starts it.
 EncodeOutcome RunEncode(const EncodeRequest &request, const ScriptStarter &start);
 
 // The starter the program uses: a terminal window, minimised for LoadMode 1.

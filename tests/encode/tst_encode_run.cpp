@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -52,6 +54,7 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(m_encoderDir));
         QVERIFY(QDir().mkpath(m_dir.filePath(u"wavs"_s)));
         QFile l3enc(m_encoderDir + u"/L3ENC"_s);
+        l3enc.remove();
         QVERIFY(l3enc.open(QIODevice::WriteOnly));
         l3enc.close();
         QVERIFY(l3enc.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
@@ -125,6 +128,23 @@ private Q_SLOTS:
         QCOMPARE(RunEncode(request(), recordingStarter()).kind, EncodeOutcome::Kind::Started);
         QCOMPARE(running.readAll(), "earlier"_ba);
         QVERIFY(scriptBytes().startsWith("./L3ENC"));
+    }
+
+    void closedEncoderDirectoryPutsTheScriptInTheCache()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(QFile::setPermissions(m_encoderDir, QFile::ReadOwner | QFile::ExeOwner));
+        const bool closed = !QFileInfo(m_encoderDir).isWritable();
+        const EncodeOutcome outcome = RunEncode(request(), recordingStarter());
+        QFile::setPermissions(m_encoderDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (!closed)
+            QSKIP("root writes everywhere");
+        QCOMPARE(outcome.kind, EncodeOutcome::Kind::Started);
+        const QString cached = QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
+            + u"/TEMP.BAT"_s;
+        QCOMPARE(m_started, QStringList({m_encoderDir, cached})); // still run in the encoder's directory
+        QVERIFY(QFile::exists(cached));
+        QCOMPARE(scriptBytes(), "earlier"_ba);
     }
 
     void scriptCommand_data()

@@ -1,0 +1,30 @@
+#!/bin/sh
+# Installs the build into a scratch prefix and uses the installed program:
+# the tagging run through the link on the PATH, and an interactive start that
+# must find its window library beside the real program file.
+set -eu
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+program="$prefix/bin/trelvin-sondrake"
+for file in lib/trelvin-sondrake/L3ENC lib/trelvin-sondrake/libsondrake_ui.so \
+            share/applications/trelvin-sondrake.desktop \
+            share/icons/hicolor/256x256/apps/trelvin-sondrake.png; do
+    [ -e "$prefix/$file" ] || { echo "not installed: $file"; exit 1; }
+done
+
+head -c 1000 /dev/zero >"$prefix/song.mp3"
+block=$(printf '%-30s%-30s%-30s%-4s%-2s%-30s' Title Artist Album 2001 8 Comment)
+"$program" "$prefix/song.mp3" "$block"
+[ "$(wc -c <"$prefix/song.mp3")" -eq 1128 ] || { echo "installed tagging run wrote no tag"; exit 1; }
+
+# Started interactively it keeps running (its Setup dialog waits for the
+# user) until the time-out ends it; a missing window library ends it at once.
+status=0
+HOME="$prefix" QT_QPA_PLATFORM=offscreen timeout 3 "$program" 2>"$prefix/errors" || status=$?
+if [ "$status" -ne 124 ]; then
+    echo "installed program ended with status $status:"; cat "$prefix/errors"; exit 1
+fi
+echo "installed program works"
