@@ -1,0 +1,68 @@
+// Renders every window with sample content into PNG files, for the README
+// and for checking the layout by eye: take_screenshots OUTPUT-DIR WAV-DIR
+// (run under a display, e.g. xvfb-run).
+
+#include "about_window.h"
+#include "destination_dialog.h"
+#include "directory_list.h"
+#include "main_window.h"
+#include "properties_dialog.h"
+#include "setup_dialog.h"
+#include "wav_file_list.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void save(QWidget &window, const QString &directory, const QString &name)
+{
+    window.show();
+    QApplication::processEvents();
+    const QString file = directory + u'/' + name + u".png"_s;
+    if (!window.grab().save(file))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setStyle(u"windows"_s); // as the program shows itself
+    QApplication::setWindowIcon(QIcon(u":/trelvin-sondrake.png"_s));
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: take_screenshots OUTPUT-DIR WAV-DIR\n");
+        return 2;
+    }
+    const QString output = QString::fromLocal8Bit(argv[1]);
+    const QString wavs = QString::fromLocal8Bit(argv[2]);
+    QTemporaryDir program;
+
+    Form1 main(program.path());
+    main.Dir1->setPath(wavs);
+    main.File1->setCurrentRow(0);
+    main.File1->item(0)->setSelected(true);
+    main.File1->item(1)->setSelected(true);
+    save(main, output, u"main-window"_s);
+
+    Form4 properties(main.File1->name(0),
+                     ReadTagEntry(MakeTagEntry({u"Opening"_s, u"The Band"_s, u"First Album"_s,
+                                                u"2026"_s, u"Jazz+Funk"_s, u"Live"_s})));
+    save(properties, output, u"properties-dialog"_s);
+
+    Form2 setup({QDir::homePath(), 0, 1});
+    save(setup, output, u"setup-dialog"_s);
+
+    Form5 destination(wavs);
+    save(destination, output, u"destination-dialog"_s);
+
+    Form3 about(nullptr, AboutDetails::fromBuild());
+    save(about, output, u"about-window"_s);
+    return 0;
+}
