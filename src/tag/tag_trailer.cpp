@@ -4,6 +4,7 @@
 #include "latin1_text.h"
 
 #include <QFile>
+#include <QHash>
 
 #include <cerrno>
 #include <cstring>
@@ -109,32 +110,17 @@ TagWriteFailure openFailure(int error)
 
 QString DescribeFailure(const TagWriteResult &result)
 {
-    QString reason;
-    switch (result.failure) {
-    case TagWriteFailure::None:
-        return u"tag written"_s;
-    case TagWriteFailure::NoSuchFile:
-        reason = u"no such file"_s;
-        break;
-    case TagWriteFailure::NotRegularFile:
-        reason = u"not a regular file"_s;
-        break;
-    case TagWriteFailure::TooShort:
-        reason = u"too short to be an MP3 (129 bytes at least)"_s;
-        break;
-    case TagWriteFailure::ReadOnly:
-        reason = u"read-only"_s;
-        break;
-    case TagWriteFailure::GenreOutOfRange:
-        reason = u"genre out of range (0 to 255)"_s;
-        break;
-    case TagWriteFailure::ReadFailed:
-        reason = u"read failed"_s;
-        break;
-    case TagWriteFailure::WriteFailed:
-        reason = u"write failed"_s;
-        break;
-    }
+    static const QHash<TagWriteFailure, QString> reasons{
+        {TagWriteFailure::None, u"tag written"_s},
+        {TagWriteFailure::NoSuchFile, u"no such file"_s},
+        {TagWriteFailure::NotRegularFile, u"not a regular file"_s},
+        {TagWriteFailure::TooShort, u"too short to be an MP3 (129 bytes at least)"_s},
+        {TagWriteFailure::ReadOnly, u"read-only"_s},
+        {TagWriteFailure::GenreOutOfRange, u"genre out of range (0 to 255)"_s},
+        {TagWriteFailure::ReadFailed, u"read failed"_s},
+        {TagWriteFailure::WriteFailed, u"write failed"_s},
+    };
+    QString reason = reasons.value(result.failure);
     if (result.systemError != 0)
         reason += u": "_s + QString::fromLocal8Bit(std::strerror(result.systemError));
     return reason;

@@ -2,6 +2,7 @@
 
 #include "directory_list.h"
 #include "drive_list.h"
+#include "tab_order.h"
 #include "twips.h"
 
 #include "encode/path_functions.h"
@@ -24,9 +25,7 @@ Form5::Form5(const QString &destination, QWidget *parent)
     Command1 = Placed(new QPushButton(u"Cancel"_s, this), 2040, 2760, 975, 255);
     Command3->setDefault(true);
 
-    QWidget *chain[] = {Dir2, Drive2, Command1, Command3};
-    for (std::size_t i = 1; i < std::size(chain); ++i)
-        setTabOrder(chain[i - 1], chain[i]);
+    SetTabOrder({Dir2, Drive2, Command1, Command3});
     FitFontToBoxes(this);
 
     // Each step that fails is skipped: the dialog always opens.

@@ -6,6 +6,7 @@
 #include "drive_list.h"
 #include "properties_dialog.h"
 #include "setup_dialog.h"
+#include "tab_order.h"
 #include "twips.h"
 #include "wav_file_list.h"
 
@@ -105,11 +106,9 @@ void Form1::createControls()
     Command1 = Placed(new QPushButton(u"Encode"_s, Frame1), 120, 240, 1095, 255);
     makeBold(Command1);
 
-    QWidget *chain[] = {Option1, Option2, Option3, Option4, Option5, Option6, Option7, Option8,
+    SetTabOrder({Option1, Option2, Option3, Option4, Option5, Option6, Option7, Option8,
                         Option9, Option10, Check1, Check3, Check2, Check4, Dir1, Drive1, File1,
-                        Command4, Command1};
-    for (std::size_t i = 1; i < std::size(chain); ++i)
-        setTabOrder(chain[i - 1], chain[i]);
+                        Command4, Command1});
 
     connect(Drive1, &DriveList::changed, this, &Form1::Drive1_Change);
     connect(Dir1, &DirectoryList::changed, this, &Form1::Dir1_Change);

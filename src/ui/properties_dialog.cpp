@@ -1,5 +1,6 @@
 #include "properties_dialog.h"
 
+#include "tab_order.h"
 #include "twips.h"
 
 #include "tag/fixed_width_text.h"
@@ -55,9 +56,7 @@ Form4::Form4(const QString &fileName, const TagFields &entry, QWidget *parent)
     Command2 = Placed(new QPushButton(u"Cancel"_s, this), 2280, 2880, 1095, 255);
     Command1->setDefault(true);
 
-    QWidget *chain[] = {Text1, Text2, Text3, Text4, Combo1, Text5, Command1, Command2};
-    for (std::size_t i = 1; i < std::size(chain); ++i)
-        setTabOrder(chain[i - 1], chain[i]);
+    SetTabOrder({Text1, Text2, Text3, Text4, Combo1, Text5, Command1, Command2});
     FitFontToBoxes(this);
     Form_Load();
 

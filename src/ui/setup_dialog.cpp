@@ -2,6 +2,7 @@
 
 #include "directory_list.h"
 #include "drive_list.h"
+#include "tab_order.h"
 #include "twips.h"
 
 #include <QGroupBox>
@@ -41,9 +42,7 @@ Form2::Form2(const SetupValues &current, QWidget *parent)
     Command1 = Placed(new QPushButton(u"Cancel"_s, Frame3), 960, 240, 975, 255);
     Command3->setDefault(true);
 
-    QWidget *chain[] = {Option11, Option12, Command3, Command1, Drive2, Dir2, Option1, Option2};
-    for (std::size_t i = 1; i < std::size(chain); ++i)
-        setTabOrder(chain[i - 1], chain[i]);
+    SetTabOrder({Option11, Option12, Command3, Command1, Drive2, Dir2, Option1, Option2});
     FitFontToBoxes(this);
 
     // Opens on the stored directory, whatever file system it lies on; a

@@ -232,39 +232,30 @@ private Q_SLOTS:
         }
     }
 
+    void setupOkayAndCancel_data()
+    {
+        QTest::addColumn<bool>("okay");
+        QTest::newRow("Cancel changes nothing") << false;
+        QTest::newRow("Okay takes all three") << true;
+    }
     void setupOkayAndCancel()
     {
+        QFETCH(bool, okay);
         Form1 window(m_program.path());
         window.Form_Load();
-        {
-            ModalWatcher watcher([](QWidget *modal) {
-                auto *setup = qobject_cast<Form2 *>(modal);
-                QVERIFY(setup);
-                setup->Option11->setChecked(true);
-                setup->Option2->setChecked(true);
-                QVERIFY(setup->Dir2->setPath(u"/"_s));
-                setup->Command1->click(); // Cancel
-            });
-            window.Setup->trigger();
-            QCOMPARE(watcher.seen(), 1);
-        }
-        QCOMPARE(window.EncoderPath, m_program.path());
-        QCOMPARE(window.LoadMode, qint16(0));
-        QCOMPARE(window.DeleteWatch, qint16(1));
-        {
-            ModalWatcher watcher([](QWidget *modal) {
-                auto *setup = qobject_cast<Form2 *>(modal);
-                QVERIFY(setup);
-                setup->Option11->setChecked(true);
-                setup->Option2->setChecked(true);
-                QVERIFY(setup->Dir2->setPath(u"/"_s));
-                setup->Command3->click(); // Okay
-            });
-            window.Setup->trigger();
-        }
-        QCOMPARE(window.EncoderPath, u"/"_s);
-        QCOMPARE(window.LoadMode, qint16(1));
-        QCOMPARE(window.DeleteWatch, qint16(0));
+        ModalWatcher watcher([okay](QWidget *modal) {
+            auto *setup = qobject_cast<Form2 *>(modal);
+            QVERIFY(setup);
+            setup->Option11->setChecked(true);
+            setup->Option2->setChecked(true);
+            QVERIFY(setup->Dir2->setPath(u"/"_s));
+            (okay ? setup->Command3 : setup->Command1)->click();
+        });
+        window.Setup->trigger();
+        QCOMPARE(watcher.seen(), 1);
+        QCOMPARE(window.EncoderPath, okay ? u"/"_s : m_program.path());
+        QCOMPARE(window.LoadMode, qint16(okay ? 1 : 0));
+        QCOMPARE(window.DeleteWatch, qint16(okay ? 0 : 1));
     }
 
     void startupOpensSetupBeforeTheWindowShows_data()
