@@ -146,6 +146,8 @@ private Q_SLOTS:
         QTRY_VERIFY(window.Popup->isVisible());
         window.Popup->close();
         QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, centreOfRow(list, 2));
+        QCOMPARE(selectedRows(list), QList<int>{0});
+        QCOMPARE(list->currentRow(), 0);
 
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centreOfRow(list, 2));
         QCOMPARE(selectedRows(list), QList<int>{2});
