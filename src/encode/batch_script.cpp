@@ -60,7 +60,9 @@ ScriptPlan BuildScriptPlan(const EncodeRequest &request, const ShortPathFunction
         group.shortOutputPath = WithMp3Extension(JoinPath(
             shortDestination, Module1::NameFromPath(shortWavPath, separator), separator));
         group.longMp3Name = WithMp3Extension(file.name);
-        group.longMp3Path = request.destination + group.longMp3Name;
+        // A destination without its final separator (a hand-edited settings
+        // file) must still name the file the encoder writes.
+        group.longMp3Path = JoinPath(request.destination, group.longMp3Name, separator);
         group.fieldBlock = fieldBlockFor(request.entries.value(i));
         group.deleteWav = request.switches.autoDelete;
         plan.groups.append(group);

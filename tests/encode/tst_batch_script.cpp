@@ -84,6 +84,17 @@ private Q_SLOTS:
         QCOMPARE(encoderLineWords(commandLines(request)).value(1), u"C:\\MYSONG~1.WAV"_s);
     }
 
+    void destinationWithoutFinalSeparator()
+    {
+        EncodeRequest request = windowsExample();
+        request.destination = u"C:\\MP3"_s;
+        QHash<QString, QString> forms = WindowsForms;
+        forms.insert(u"C:\\MP3"_s, u"C:\\MP3"_s);
+        const ScriptPlan plan = BuildScriptPlan(request, shortForms(forms), u'\\');
+        QCOMPARE(plan.groups.value(0).longMp3Path, u"C:\\MP3\\My song.mp3"_s);
+        QCOMPARE(plan.groups.value(0).shortOutputPath, u"C:\\MP3\\MYSONG~1.mp3"_s);
+    }
+
     void groupsFollowListOrderAndSelection()
     {
         EncodeRequest request = windowsExample();
