@@ -36,8 +36,8 @@ int StartInteractive(int argc, char *argv[])
     }
     // The windows live in their own library so that a tagging run never
     // loads Qt Widgets.
-    QLibrary windows(ProgramDirectory() + QString::fromLatin1(SONDRAKE_UI_LIBRARY));
-    const auto entry = reinterpret_cast<InteractiveEntry>(windows.resolve(SONDRAKE_UI_ENTRY));
+    QLibrary windows(ProgramDirectory() + QString::fromLatin1(WindowLibraryName));
+    const auto entry = reinterpret_cast<InteractiveEntry>(windows.resolve(WindowEntryName));
     if (!entry) {
         complain(u"cannot load the windows: "_s + windows.errorString());
         return 1;

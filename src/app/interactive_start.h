@@ -1,9 +1,9 @@
 #pragma once
 
-// Name of the library that holds the windows, loaded from beside the program
-// only for an interactive start, and the function it exports.
-#define SONDRAKE_UI_LIBRARY "libsondrake_ui.so"
-#define SONDRAKE_UI_ENTRY "sondrake_run_interactive"
+// The library that holds the windows, loaded from beside the program only for
+// an interactive start, and the function it exports.
+inline constexpr char WindowLibraryName[] = "libsondrake_ui.so";
+inline constexpr char WindowEntryName[] = "sondrake_run_interactive";
 
 using InteractiveEntry = int (*)(int argc, char *argv[]);
 
