@@ -8,22 +8,22 @@
 #include <numbers>
 #include <vector>
 
-bool WriteWav(const QString &path, const WavSpec &spec)
+bool WriteWav(const QString &path, const TestWav &wav)
 {
     SF_INFO info{};
-    info.channels = spec.channels;
-    info.samplerate = spec.sampleRate;
-    info.format = SF_FORMAT_WAV | spec.format;
+    info.channels = wav.channels;
+    info.samplerate = wav.sampleRate;
+    info.format = SF_FORMAT_WAV | wav.subtype;
     SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
     if (!file)
         return false;
-    const sf_count_t frames = sf_count_t(spec.seconds * spec.sampleRate);
-    std::vector<float> samples(std::size_t(frames * spec.channels));
+    const sf_count_t frames = sf_count_t(wav.seconds * wav.sampleRate);
+    std::vector<float> samples(std::size_t(frames * wav.channels));
     for (sf_count_t i = 0; i < frames; ++i) {
-        for (int c = 0; c < spec.channels; ++c) {
+        for (int c = 0; c < wav.channels; ++c) {
             const double hz = c == 0 ? 440.0 : 660.0;
-            samples[std::size_t(i * spec.channels + c)] =
-                float(0.4 * std::sin(2 * std::numbers::pi * hz * double(i) / spec.sampleRate));
+            samples[std::size_t(i * wav.channels + c)] =
+                float(0.4 * std::sin(2 * std::numbers::pi * hz * double(i) / wav.sampleRate));
         }
     }
     const bool written = sf_writef_float(file, samples.data(), frames) == frames;

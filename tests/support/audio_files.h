@@ -5,15 +5,15 @@
 
 // Test helpers: WAV files made with libsndfile, MP3 frame headers read back.
 
-struct WavSpec {
+struct TestWav {
     int channels = 2;
     int sampleRate = 44100;
-    int format = 0; // libsndfile subtype, e.g. SF_FORMAT_PCM_16
+    int subtype = 0; // libsndfile sample format, e.g. SF_FORMAT_PCM_16
     double seconds = 1.0;
 };
 
 // Writes a two-tone sine WAV; false if libsndfile refuses.
-bool WriteWav(const QString &path, const WavSpec &spec);
+bool WriteWav(const QString &path, const TestWav &wav);
 
 struct Mp3FrameHeader {
     int version = 0;   // 10 MPEG-1, 20 MPEG-2, 25 MPEG-2.5
