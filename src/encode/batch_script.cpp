@@ -45,7 +45,7 @@ bool HasSelection(const QList<ListedFile> &files)
 ScriptPlan BuildScriptPlan(const EncodeRequest &request, const ShortPathFunction &shortPath,
                            QChar separator)
 {
-    ScriptPlan plan{request.bitrate, request.switches, request.appPath, request.destination, {}};
+    ScriptPlan plan{request.bitrate, request.switches, request.appPath, {}};
     const QString shortDestination = shortPath(request.destination);
     for (qsizetype i = 0; i < request.files.size(); ++i) {
         const ListedFile &file = request.files[i];
@@ -64,7 +64,6 @@ ScriptPlan BuildScriptPlan(const EncodeRequest &request, const ShortPathFunction
         // file) must still name the file the encoder writes.
         group.longMp3Path = JoinPath(request.destination, group.longMp3Name, separator);
         group.fieldBlock = fieldBlockFor(request.entries.value(i));
-        group.deleteWav = request.switches.autoDelete;
         plan.groups.append(group);
     }
     return plan;

@@ -39,14 +39,12 @@ struct ScriptGroup {
     QString longMp3Name;
     QString longMp3Path;
     std::optional<QString> fieldBlock; // tagging only with title, artist and album
-    bool deleteWav = false;
 };
 
 struct ScriptPlan {
     QString bitrate;
     EncodeSwitches switches;
     QString appPath;
-    QString destination;
     QList<ScriptGroup> groups; // in file-list order
 };
 

@@ -37,9 +37,7 @@ QString ShortPath(const QString &path)
 
 QString JoinPath(const QString &directory, const QString &name, QChar separator)
 {
-    if (directory.endsWith(separator))
-        return directory + name;
-    return directory + separator + name;
+    return WithTrailingSeparator(directory, separator) + name;
 }
 
 QString WithTrailingSeparator(const QString &path, QChar separator)

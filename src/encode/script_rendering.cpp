@@ -38,13 +38,13 @@ QStringList commandLines(const ScriptPlan &plan, const ScriptGroup &group)
     lines << encoderLine;
     // REN cannot replace an MP3 an earlier run left under the long name.
     if (group.listedName.size() > LongestShortName)
-        lines << u"del "_s + quoted(plan.destination + group.longMp3Name);
+        lines << u"del "_s + quoted(group.longMp3Path);
     lines << u"REN "_s + group.shortOutputPath + u' ' + quoted(group.longMp3Name);
     if (group.fieldBlock)
         lines << quoted(plan.appPath + u"encoder.exe"_s) + u' ' + quoted(group.longMp3Path) + u' '
                 + *group.fieldBlock;
     // Only a WAV whose MP3 was made may go.
-    if (group.deleteWav)
+    if (plan.switches.autoDelete)
         lines << u"if exist "_s + quoted(group.longMp3Path) + u" del "_s + group.shortWavPath;
     return lines;
 }
@@ -66,7 +66,7 @@ QStringList shellLines(const ScriptPlan &plan, const ScriptGroup &group)
         lines << ShellQuote(plan.appPath + u"encoder"_s) + u' ' + ShellQuote(group.longMp3Path)
                 + u' ' + ShellQuote(*group.fieldBlock);
     // Only a WAV whose MP3 was made may go.
-    if (group.deleteWav)
+    if (plan.switches.autoDelete)
         lines << u"[ -s "_s + ShellQuote(group.longMp3Path) + u" ] && rm -f -- "_s
                 + ShellQuote(group.shortWavPath);
     return lines;

@@ -19,8 +19,7 @@ ScriptCommand ChooseScriptCommand(const QString &scriptName, qint16 loadMode, bo
         if (const QString terminal = findExecutable(u"x-terminal-emulator"_s); !terminal.isEmpty())
             return {terminal, {u"-e"_s, u"sh"_s, scriptName}};
     }
-    QString log = scriptName;
-    log.replace(log.lastIndexOf(u".BAT"_s), 4, u".LOG"_s);
+    const QString log = scriptName.chopped(3) + u"LOG"_s; // beside the script
     return {u"sh"_s, {u"-c"_s, u"exec sh \"$0\" >>\"$1\" 2>&1"_s, scriptName, log}};
 }
 

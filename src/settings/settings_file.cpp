@@ -45,6 +45,14 @@ std::optional<QString> valueOf(const QStringList &lines, int lineNumber, qsizety
     return lines[lineNumber - 1].mid(count);
 }
 
+// A value line read as a 16-bit number; empty when the line is missing or
+// short, or the number lies outside 16 bits.
+std::optional<qint16> numberOf(const QStringList &lines, int lineNumber, qsizetype count)
+{
+    const std::optional<QString> value = valueOf(lines, lineNumber, count);
+    return value ? ReadWholeNumber(*value) : std::nullopt;
+}
+
 } // namespace
 
 bool ReadSettings(const QString &filePath, Settings &settings, const DirectoryShower &showLastPath)
@@ -69,16 +77,12 @@ bool ReadSettings(const QString &filePath, Settings &settings, const DirectorySh
         return false;
     settings.destination = *destination;
 
-    const std::optional<QString> safeMode = valueOf(lines, 5, 10);
-    const std::optional<qint16> deleteWatch = safeMode ? ReadWholeNumber(*safeMode) : std::nullopt;
+    const std::optional<qint16> deleteWatch = numberOf(lines, 5, 10);
     if (!deleteWatch)
         return false;
     settings.deleteWatch = *deleteWatch;
 
-    const std::optional<QString> loadModeText = valueOf(lines, 7, 11);
-    if (!loadModeText)
-        return false;
-    const std::optional<qint16> loadMode = ReadWholeNumber(*loadModeText);
+    const std::optional<qint16> loadMode = numberOf(lines, 7, 11);
     if (!loadMode)
         return false;
     settings.loadMode = *loadMode;

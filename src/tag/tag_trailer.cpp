@@ -4,7 +4,6 @@
 #include "latin1_text.h"
 
 #include <QFile>
-#include <QHash>
 
 #include <cerrno>
 #include <cstring>
@@ -106,21 +105,34 @@ TagWriteFailure openFailure(int error)
     }
 }
 
+QString reasonText(TagWriteFailure failure)
+{
+    switch (failure) {
+    case TagWriteFailure::None:
+        return u"tag written"_s;
+    case TagWriteFailure::NoSuchFile:
+        return u"no such file"_s;
+    case TagWriteFailure::NotRegularFile:
+        return u"not a regular file"_s;
+    case TagWriteFailure::TooShort:
+        return u"too short to be an MP3 (129 bytes at least)"_s;
+    case TagWriteFailure::ReadOnly:
+        return u"read-only"_s;
+    case TagWriteFailure::GenreOutOfRange:
+        return u"genre out of range (0 to 255)"_s;
+    case TagWriteFailure::ReadFailed:
+        return u"read failed"_s;
+    case TagWriteFailure::WriteFailed:
+        return u"write failed"_s;
+    }
+    return {};
+}
+
 } // namespace
 
 QString DescribeFailure(const TagWriteResult &result)
 {
-    static const QHash<TagWriteFailure, QString> reasons{
-        {TagWriteFailure::None, u"tag written"_s},
-        {TagWriteFailure::NoSuchFile, u"no such file"_s},
-        {TagWriteFailure::NotRegularFile, u"not a regular file"_s},
-        {TagWriteFailure::TooShort, u"too short to be an MP3 (129 bytes at least)"_s},
-        {TagWriteFailure::ReadOnly, u"read-only"_s},
-        {TagWriteFailure::GenreOutOfRange, u"genre out of range (0 to 255)"_s},
-        {TagWriteFailure::ReadFailed, u"read failed"_s},
-        {TagWriteFailure::WriteFailed, u"write failed"_s},
-    };
-    QString reason = reasons.value(result.failure);
+    QString reason = reasonText(result.failure);
     if (result.systemError != 0)
         reason += u": "_s + QString::fromLocal8Bit(std::strerror(result.systemError));
     return reason;

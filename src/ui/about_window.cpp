@@ -1,6 +1,7 @@
 #include "about_window.h"
 
 #include "about_details.h"
+#include "form_helpers.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -21,11 +22,8 @@ QLabel *detailLabel(QWidget *parent, const QString &text, int left, int top, int
     if (text.isEmpty())
         return nullptr;
     auto *label = Placed(new QLabel(text, parent), left, top, width, 255);
-    if (bold) {
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-    }
+    if (bold)
+        MakeBold(label);
     return label;
 }
 

@@ -6,7 +6,7 @@
 #include "drive_list.h"
 #include "properties_dialog.h"
 #include "setup_dialog.h"
-#include "tab_order.h"
+#include "form_helpers.h"
 #include "twips.h"
 #include "wav_file_list.h"
 
@@ -56,13 +56,6 @@ const QString AutoDeleteWarning =
     "meet your satisfaction.  Don't say I didn't warn you."_s;
 
 
-void makeBold(QWidget *widget)
-{
-    QFont font = widget->font();
-    font.setBold(true);
-    widget->setFont(font);
-}
-
 } // namespace
 
 Form1::Form1(const QString &programDirectory, QWidget *parent)
@@ -93,7 +86,7 @@ void Form1::createControls()
     Check2 = Placed(new QCheckBox(u"High quality encoding"_s, Frame3), 2760, 600, 1935, 255);
     Check4 = Placed(new QCheckBox(u"Automatic delete"_s, Frame3), 120, 600, 1575, 255);
     Label1 = Placed(new QLabel(u"(CAUTION!)"_s, Frame3), 1680, 600, 1095, 255);
-    makeBold(Label1);
+    MakeBold(Label1);
     Check3->setChecked(true);
 
     Frame4 = Placed(new QGroupBox(u"WAV selector"_s, client), 0, 0, 6375, 2535);
@@ -104,11 +97,10 @@ void Form1::createControls()
     Frame1 = Placed(new QGroupBox(client), 5040, 2520, 1335, 975);
     Command4 = Placed(new QPushButton(u"Destination"_s, Frame1), 120, 600, 1095, 255);
     Command1 = Placed(new QPushButton(u"Encode"_s, Frame1), 120, 240, 1095, 255);
-    makeBold(Command1);
+    MakeBold(Command1);
 
-    SetTabOrder({Option1, Option2, Option3, Option4, Option5, Option6, Option7, Option8,
-                        Option9, Option10, Check1, Check3, Check2, Check4, Dir1, Drive1, File1,
-                        Command4, Command1});
+    SetTabOrder({Option1, Option2, Option3, Option4, Option5, Option6, Option7, Option8, Option9,
+                 Option10, Check1, Check3, Check2, Check4, Dir1, Drive1, File1, Command4, Command1});
 
     connect(Drive1, &DriveList::changed, this, &Form1::Drive1_Change);
     connect(Dir1, &DirectoryList::changed, this, &Form1::Dir1_Change);

@@ -1,6 +1,6 @@
 #include "properties_dialog.h"
 
-#include "tab_order.h"
+#include "form_helpers.h"
 #include "twips.h"
 
 #include "tag/fixed_width_text.h"

@@ -2,7 +2,7 @@
 
 #include "directory_list.h"
 #include "drive_list.h"
-#include "tab_order.h"
+#include "form_helpers.h"
 #include "twips.h"
 
 #include <QGroupBox>

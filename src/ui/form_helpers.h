@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QWidget>
 
 #include <initializer_list>
@@ -13,4 +14,12 @@ inline void SetTabOrder(std::initializer_list<QWidget *> chain)
             QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
+}
+
+// Bold in whatever size the form's font ends up.
+inline void MakeBold(QWidget *widget)
+{
+    QFont font = widget->font();
+    font.setBold(true);
+    widget->setFont(font);
 }
