@@ -18,7 +18,6 @@ ParsedCommandLine ParseEncoderArguments(const std::vector<std::string> &argument
     EncoderOptions options;
     options.input = arguments[0];
     options.output = arguments[1];
-    bool bitrateGiven = false;
     for (std::size_t i = 2; i < arguments.size(); ++i) {
         const std::string &word = arguments[i];
         if (word == "-dm") {
@@ -37,12 +36,11 @@ ParsedCommandLine ParseEncoderArguments(const std::vector<std::string> &argument
                 || options.bitrate < LowestBitrate || options.bitrate > HighestBitrate
                 || options.bitrate % 1000 != 0)
                 return problem("bitrate \"" + value + "\" is not a multiple of 1000 from 8000 to 320000");
-            bitrateGiven = true;
         } else {
             return problem("unknown switch \"" + word + "\"");
         }
     }
-    if (!bitrateGiven)
+    if (options.bitrate == 0) // a given bitrate is at least 8000
         return problem("-br is needed");
     return {options, {}};
 }
