@@ -1,6 +1,8 @@
 #include "mp3_encoder.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -45,13 +47,21 @@ bool Mp3Encoder::configure(int sampleRate, int channels, const EncoderOptions &o
     return true;
 }
 
-bool Mp3Encoder::write(int bytes, std::FILE *output)
+bool Mp3Encoder::write(int bytes, std::FILE *output, std::string &error)
 {
-    return bytes >= 0 && std::fwrite(m_buffer.data(), 1, std::size_t(bytes), output)
-        == std::size_t(bytes);
+    if (bytes < 0) {
+        error = "the MP3 library failed (error " + std::to_string(bytes) + ")";
+        return false;
+    }
+    if (std::fwrite(m_buffer.data(), 1, std::size_t(bytes), output) != std::size_t(bytes)) {
+        error = std::string("cannot write: ") + std::strerror(errno);
+        return false;
+    }
+    return true;
 }
 
-bool Mp3Encoder::encode(const float *samples, int frames, std::FILE *output)
+bool Mp3Encoder::encode(const float *samples, int frames, std::FILE *output,
+                        std::string &error)
 {
     m_buffer.resize(bufferSizeFor(frames));
     int bytes;
@@ -63,10 +73,11 @@ bool Mp3Encoder::encode(const float *samples, int frames, std::FILE *output)
         bytes = lame_encode_buffer_ieee_float(m_lame, samples, samples, frames, m_buffer.data(),
                                               int(m_buffer.size()));
     }
-    return write(bytes, output);
+    return write(bytes, output, error);
 }
 
-bool Mp3Encoder::encode(const short *samples, int frames, std::FILE *output)
+bool Mp3Encoder::encode(const short *samples, int frames, std::FILE *output,
+                        std::string &error)
 {
     m_buffer.resize(bufferSizeFor(frames));
     int bytes;
@@ -77,13 +88,13 @@ bool Mp3Encoder::encode(const short *samples, int frames, std::FILE *output)
         bytes = lame_encode_buffer(m_lame, samples, samples, frames, m_buffer.data(),
                                    int(m_buffer.size()));
     }
-    return write(bytes, output);
+    return write(bytes, output, error);
 }
 
-bool Mp3Encoder::finish(std::FILE *output)
+bool Mp3Encoder::finish(std::FILE *output, std::string &error)
 {
     m_buffer.resize(std::max<std::size_t>(m_buffer.size(), 7200));
-    if (!write(lame_encode_flush(m_lame, m_buffer.data(), int(m_buffer.size())), output))
+    if (!write(lame_encode_flush(m_lame, m_buffer.data(), int(m_buffer.size())), output, error))
         return false;
     // At 8 kbit/s LAME gives no info frame; the stream is complete without it.
     const std::size_t infoSize = lame_get_lametag_frame(m_lame, nullptr, 0);
@@ -91,7 +102,11 @@ bool Mp3Encoder::finish(std::FILE *output)
         return true;
     m_buffer.resize(std::max(m_buffer.size(), infoSize));
     const std::size_t written = lame_get_lametag_frame(m_lame, m_buffer.data(), m_buffer.size());
-    return written == 0
-        || (std::fseek(output, 0, SEEK_SET) == 0 && write(int(written), output)
-            && std::fseek(output, 0, SEEK_END) == 0);
+    if (written == 0)
+        return true;
+    if (std::fseek(output, 0, SEEK_SET) != 0) {
+        error = std::string("cannot write: ") + std::strerror(errno);
+        return false;
+    }
+    return write(int(written), output, error);
 }

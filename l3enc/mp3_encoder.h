@@ -21,14 +21,15 @@ public:
 
     // Encodes `frames` frames of interleaved samples into `output`: floats
     // in -1..1, or 16-bit integers (LAME's own format, so nothing to convert).
-    bool encode(const float *samples, int frames, std::FILE *output);
-    bool encode(const short *samples, int frames, std::FILE *output);
+    bool encode(const float *samples, int frames, std::FILE *output, std::string &error);
+    bool encode(const short *samples, int frames, std::FILE *output, std::string &error);
 
     // Writes the last frames, then the info frame over the first one.
-    bool finish(std::FILE *output);
+    bool finish(std::FILE *output, std::string &error);
 
 private:
-    bool write(int bytes, std::FILE *output);
+    // `bytes` is what LAME gave: the length of its output, or its error code.
+    bool write(int bytes, std::FILE *output, std::string &error);
 
     lame_global_flags *m_lame;
     int m_channels = 0;

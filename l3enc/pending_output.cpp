@@ -1,95 +1,180 @@
 #include "pending_output.h"
 
+#include <array>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <filesystem>
-#include <sys/stat.h>
+#include <fcntl.h>
+#include <random>
 #include <unistd.h>
 
 namespace {
 
-// The temporary file's name, for the signal handler (which may only use
-// async-signal-safe calls, so no std::string).
-char signalPath[4096];
+constexpr char WavMagic[] = "RIFF....WAVE";
+constexpr int TemporaryNameAttempts = 100;
+
+// What the signal handler must remove: a directory descriptor and a name in
+// it (only async-signal-safe calls there, so no std::string).
+volatile std::sig_atomic_t signalDirectory = -1;
+char signalName[256];
 
 void removeAndDie(int signalNumber)
 {
-    if (signalPath[0] != '\0')
-        ::unlink(signalPath);
+    if (signalDirectory >= 0)
+        ::unlinkat(signalDirectory, signalName, 0);
     std::signal(signalNumber, SIG_DFL);
     std::raise(signalNumber);
 }
 
-std::string describeErrno(const std::string &what)
+void removeOnSignal(int directory, const std::string &name)
+{
+    signalDirectory = -1;
+    std::memcpy(signalName, name.c_str(), name.size() + 1); // a file name is at most 255
+    signalDirectory = directory;
+}
+
+std::string withErrno(const std::string &what)
 {
     return what + ": " + std::strerror(errno);
 }
 
-mode_t currentUmask()
+std::string temporaryName()
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
+    static std::mt19937 random{std::random_device{}()};
+    static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::string name = ".L3ENC-";
+    for (int i = 0; i < 8; ++i)
+        name += Letters[random() % (sizeof Letters - 1)];
+    return name;
+}
+
+bool isWav(const std::string &path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    std::array<char, 12> head{};
+    const bool wav = ::read(fd, head.data(), head.size()) == ssize_t(head.size())
+        && std::memcmp(head.data(), WavMagic, 4) == 0
+        && std::memcmp(head.data() + 8, WavMagic + 8, 4) == 0;
+    ::close(fd);
+    return wav;
 }
 
 } // namespace
 
+bool CheckReplaceableOutput(const std::string &outputPath, const struct stat &input,
+                            std::string &error)
+{
+    struct stat output{};
+    if (::lstat(outputPath.c_str(), &output) != 0) {
+        if (errno == ENOENT)
+            return true;
+        error = withErrno("cannot look at the output");
+        return false;
+    }
+    if (output.st_dev == input.st_dev && output.st_ino == input.st_ino)
+        error = "the output would replace the input; refused";
+    else if (!S_ISREG(output.st_mode))
+        error = "is not a regular file; refused to replace it";
+    else if (isWav(outputPath))
+        error = "is a WAV file; refused to replace it";
+    return error.empty();
+}
+
 PendingOutput::~PendingOutput()
 {
     discard();
+    if (m_directory >= 0)
+        ::close(m_directory);
 }
 
 bool PendingOutput::create(const std::string &outputPath, std::string &error)
 {
     m_outputPath = outputPath;
-    if (::unlink(outputPath.c_str()) != 0 && errno != ENOENT) {
-        error = describeErrno("cannot replace " + outputPath);
+    const std::size_t slash = outputPath.rfind('/');
+    const std::string directory = slash == std::string::npos ? "."
+        : slash == 0                                         ? "/"
+                                                             : outputPath.substr(0, slash);
+    m_name = slash == std::string::npos ? outputPath : outputPath.substr(slash + 1);
+    if (m_name.empty()) {
+        error = "names a directory, not a file";
         return false;
     }
-    const std::filesystem::path output(outputPath);
-    const std::filesystem::path directory =
-        output.has_parent_path() ? output.parent_path() : std::filesystem::path(".");
-    std::string pattern = (directory / ".L3ENC-XXXXXX").string();
-    if (pattern.size() >= sizeof signalPath) {
-        error = "output path too long: " + outputPath;
+    m_directory = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_directory < 0) {
+        error = withErrno("cannot open the directory " + directory);
         return false;
     }
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) {
-        error = describeErrno("cannot write in " + directory.string());
-        return false;
-    }
-    m_temporaryPath = pattern;
-    std::memcpy(signalPath, pattern.c_str(), pattern.size() + 1);
-    // mkstemp makes the file private; the MP3 gets the usual permissions.
-    ::fchmod(fd, 0666 & ~currentUmask());
-    m_stream = ::fdopen(fd, "wb+");
-    if (!m_stream) {
-        ::close(fd);
-        error = describeErrno("cannot write " + m_temporaryPath);
+    int fd = ::openat(m_directory, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
+    if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR))
+        return createNamed(error); // a file system without unnamed files
+    if (fd < 0 || !(m_stream = ::fdopen(fd, "wb+"))) {
+        if (fd >= 0)
+            ::close(fd);
+        error = withErrno("cannot write in " + directory);
         return false;
     }
     return true;
 }
 
+bool PendingOutput::createNamed(std::string &error)
+{
+    for (int attempt = 0; attempt < TemporaryNameAttempts; ++attempt) {
+        const std::string name = temporaryName();
+        const int fd = ::openat(m_directory, name.c_str(),
+                                O_CREAT | O_EXCL | O_RDWR | O_CLOEXEC, 0666);
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd < 0) {
+            error = withErrno("cannot write beside the output");
+            return false;
+        }
+        removeOnSignal(m_directory, name);
+        m_temporaryName = name;
+        m_stream = ::fdopen(fd, "wb+");
+        return m_stream != nullptr;
+    }
+    error = "cannot find a free temporary name beside the output";
+    return false;
+}
+
+bool PendingOutput::linkUnder(const std::string &name)
+{
+    const int fd = ::fileno(m_stream);
+    if (::linkat(fd, "", m_directory, name.c_str(), AT_EMPTY_PATH) == 0)
+        return true;
+    // Without CAP_DAC_READ_SEARCH the descriptor is linked through /proc.
+    const std::string procPath = "/proc/self/fd/" + std::to_string(fd);
+    return ::linkat(AT_FDCWD, procPath.c_str(), m_directory, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
 bool PendingOutput::commit(std::string &error)
 {
-    const bool flushed = std::fflush(m_stream) == 0 && ::fsync(::fileno(m_stream)) == 0;
-    const int flushError = errno;
-    const bool closed = std::fclose(m_stream) == 0;
+    if (std::fflush(m_stream) != 0 || ::fsync(::fileno(m_stream)) != 0) {
+        error = withErrno("cannot write");
+        return false;
+    }
+    while (m_temporaryName.empty()) {
+        const std::string name = temporaryName();
+        if (linkUnder(name)) {
+            removeOnSignal(m_directory, name);
+            m_temporaryName = name;
+        } else if (errno != EEXIST) {
+            error = withErrno("cannot write in the output's directory");
+            return false;
+        }
+    }
+    if (::renameat(m_directory, m_temporaryName.c_str(), m_directory, m_name.c_str()) != 0) {
+        error = withErrno("cannot replace it");
+        return false;
+    }
+    signalDirectory = -1;
+    m_temporaryName.clear();
+    // The new name on disk before the script may delete the WAV.
+    ::fsync(m_directory);
+    std::fclose(m_stream);
     m_stream = nullptr;
-    if (!flushed || !closed) {
-        errno = flushed ? errno : flushError;
-        error = describeErrno("cannot write " + m_outputPath);
-        return false;
-    }
-    if (::rename(m_temporaryPath.c_str(), m_outputPath.c_str()) != 0) {
-        error = describeErrno("cannot name the output " + m_outputPath);
-        return false;
-    }
-    m_temporaryPath.clear();
-    signalPath[0] = '\0';
     return true;
 }
 
@@ -99,15 +184,17 @@ void PendingOutput::discard()
         std::fclose(m_stream);
         m_stream = nullptr;
     }
-    if (!m_temporaryPath.empty()) {
-        ::unlink(m_temporaryPath.c_str());
-        m_temporaryPath.clear();
+    if (!m_temporaryName.empty()) {
+        ::unlinkat(m_directory, m_temporaryName.c_str(), 0);
+        m_temporaryName.clear();
     }
-    signalPath[0] = '\0';
+    signalDirectory = -1;
 }
 
 void RemovePendingOutputOnSignals()
 {
-    for (int signalNumber : {SIGINT, SIGTERM, SIGHUP})
+    for (int signalNumber : {SIGHUP, SIGINT, SIGQUIT, SIGPIPE, SIGALRM, SIGTERM, SIGUSR1, SIGUSR2,
+                             SIGXCPU, SIGVTALRM, SIGPROF})
         std::signal(signalNumber, removeAndDie);
+    std::signal(SIGXFSZ, SIG_IGN);
 }

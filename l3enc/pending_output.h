@@ -2,11 +2,18 @@
 
 #include <cstdio>
 #include <string>
+#include <sys/stat.h>
 
-// The MP3 under construction: a temporary file beside the output path that
-// takes the output's name only when the encode succeeded. A failure, or an
-// interrupt, leaves nothing at the output path; an existing file there is
-// removed, never opened, so an output that links to the input cannot harm it.
+// Refuses an output that must not be replaced: anything but a regular file
+// (a directory, a link, a FIFO), the input itself, or any WAV file. Reads at
+// most its first twelve bytes and changes nothing.
+bool CheckReplaceableOutput(const std::string &outputPath, const struct stat &input,
+                            std::string &error);
+
+// The MP3 under construction: an unnamed file in the output's directory that
+// is linked in under the output's name only when the encode succeeded, so a
+// failure, an interrupt or even SIGKILL leaves nothing behind, and an old
+// file at the output path stays until the new one replaces it whole.
 class PendingOutput {
 public:
     PendingOutput() = default;
@@ -14,21 +21,25 @@ public:
     PendingOutput(const PendingOutput &) = delete;
     PendingOutput &operator=(const PendingOutput &) = delete;
 
-    // Removes any file at `outputPath` and creates the temporary file.
     bool create(const std::string &outputPath, std::string &error);
 
     std::FILE *stream() const { return m_stream; }
 
-    // Flushes to disk and renames the temporary file to the output path.
+    // Flushes to disk, then atomically replaces the output path.
     bool commit(std::string &error);
 
 private:
+    bool createNamed(std::string &error);
+    bool linkUnder(const std::string &name);
     void discard();
 
     std::string m_outputPath;
-    std::string m_temporaryPath;
+    std::string m_name;          // the output's name in its directory
+    std::string m_temporaryName; // while the file has a temporary name
+    int m_directory = -1;
     std::FILE *m_stream = nullptr;
 };
 
-// Removes the temporary file when SIGINT, SIGTERM or SIGHUP ends the program.
+// Removes a named temporary file on every signal that would end the program,
+// and turns a file-size limit into a write error (so it fails cleanly).
 void RemovePendingOutputOnSignals();

@@ -6,6 +6,10 @@
 #include "tag/genre_table.h"
 #include "tag/tag_entries.h"
 
+#include <QHash>
+
+#include <algorithm>
+
 namespace {
 
 // A line break or escape inside tag text would cut the script line or the
@@ -19,9 +23,10 @@ QString withoutControlCharacters(QString text)
     return text;
 }
 
+// Blanks only: a no-break space or a tab is text the tag can hold.
 bool isBlank(const QString &text)
 {
-    return text.trimmed().isEmpty();
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c == u' '; });
 }
 
 std::optional<QString> fieldBlockFor(const QString &entry)
@@ -40,6 +45,30 @@ bool HasSelection(const QList<ListedFile> &files)
 {
     return std::any_of(files.begin(), files.end(),
                        [](const ListedFile &file) { return file.selected && !file.name.isEmpty(); });
+}
+
+QStringList SelectedNames(const QList<ListedFile> &files)
+{
+    QStringList names;
+    for (const ListedFile &file : files) {
+        if (file.selected && !file.name.isEmpty())
+            names << file.name;
+    }
+    return names;
+}
+
+std::optional<SharedMp3Path> FirstSharedMp3Path(const ScriptPlan &plan)
+{
+    // Linear in the number of files: a batch may hold thousands.
+    QHash<QString, QStringList> wavsByMp3;
+    for (const ScriptGroup &group : plan.groups)
+        wavsByMp3[group.longMp3Path] << group.listedName;
+    for (const ScriptGroup &group : plan.groups) {
+        const QStringList &wavs = wavsByMp3[group.longMp3Path];
+        if (wavs.size() > 1)
+            return SharedMp3Path{group.longMp3Path, wavs};
+    }
+    return std::nullopt;
 }
 
 ScriptPlan BuildScriptPlan(const EncodeRequest &request, const ShortPathFunction &shortPath,

@@ -53,8 +53,20 @@ using ShortPathFunction = std::function<QString(const QString &)>;
 // Whether any listed file with a name is selected.
 bool HasSelection(const QList<ListedFile> &files);
 
+// The names of the selected files, in list order.
+QStringList SelectedNames(const QList<ListedFile> &files);
+
 // The script's groups for the selected files. Looks at the file system only
 // through `shortPath`. A selected file without a short form (it vanished)
 // gets no group. Control characters in tag text become blanks.
 ScriptPlan BuildScriptPlan(const EncodeRequest &request, const ShortPathFunction &shortPath,
                            QChar separator);
+
+// Selected files that would all be encoded to one MP3 ("a.wav", "a.WAV").
+struct SharedMp3Path {
+    QString mp3Path;
+    QStringList wavNames;
+};
+
+// The first MP3 path that more than one group would write, in list order.
+std::optional<SharedMp3Path> FirstSharedMp3Path(const ScriptPlan &plan);

@@ -1,12 +1,12 @@
 #include "encode_run.h"
 
+#include "base/atomic_file.h"
 #include "path_functions.h"
 #include "script_rendering.h"
 #include "script_starter.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -29,10 +29,16 @@ QByteArray renderScript(const ScriptPlan &plan)
 
 } // namespace
 
-EncodeOutcome RunEncode(const EncodeRequest &request, const ScriptStarter &start)
+EncodeOutcome RunEncode(const EncodeRequest &given, const ScriptStarter &start)
 {
-    if (!HasSelection(request.files))
+    if (!HasSelection(given.files))
         return {EncodeOutcome::Kind::NothingSelected, {}};
+    // A hand-edited settings file may hold relative paths: they mean the same
+    // directories for every check and every line, whatever the working
+    // directory becomes.
+    EncodeRequest request = given;
+    request.destination = AbsolutePath(given.destination);
+    request.encoderPath = AbsolutePath(given.encoderPath);
     if (Module1::ShortPath(request.destination).isEmpty())
         return refused(u"The destination directory \"%1\" does not exist. "
                        "Choose another one with the Destination button."_s
@@ -40,10 +46,17 @@ EncodeOutcome RunEncode(const EncodeRequest &request, const ScriptStarter &start
     if (!QFileInfo(JoinPath(request.encoderPath, u"L3ENC"_s)).isExecutable())
         return refused(u"The encoder L3ENC was not found in \"%1\". "
                        "Choose its directory with Options, Setup."_s.arg(request.encoderPath));
+
+    const ScriptPlan plan = BuildScriptPlan(request, Module1::ShortPath, NativeSeparator);
+    if (plan.groups.isEmpty())
+        return refused(u"The selected files no longer exist in \"%1\": %2"_s.arg(
+            request.directory, SelectedNames(request.files).join(u", "_s)));
+    if (const auto clash = FirstSharedMp3Path(plan))
+        return refused(u"These selected files would all become \"%1\": %2. "
+                       "Select only one of them."_s.arg(clash->mp3Path, clash->wavNames.join(u", "_s)));
     if (!QDir::setCurrent(request.encoderPath))
         return refused(u"Cannot change to the encoder directory \"%1\"."_s.arg(request.encoderPath));
 
-    const ScriptPlan plan = BuildScriptPlan(request, Module1::ShortPath, NativeSeparator);
     // An installed encoder's directory is closed to its users: the script
     // then goes to the user's cache and still runs in the encoder's directory.
     QString scriptName = QString::fromUtf16(ScriptFileName);
@@ -52,11 +65,10 @@ EncodeOutcome RunEncode(const EncodeRequest &request, const ScriptStarter &start
         QDir().mkpath(cache);
         scriptName = JoinPath(cache, scriptName);
     }
-    QSaveFile script(QDir(request.encoderPath).filePath(scriptName));
-    if (!script.open(QIODevice::WriteOnly) || script.write(renderScript(plan)) < 0
-        || !script.commit())
-        return refused(u"Cannot write the script \"%1\": %2"_s.arg(script.fileName(),
-                                                                   script.errorString()));
+    if (const Result saved =
+            SaveFileAtomically(QDir(request.encoderPath).filePath(scriptName), renderScript(plan));
+        !saved)
+        return refused(u"The script could not be written: %1"_s.arg(saved.reason()));
 
     QString error;
     if (!start(request.encoderPath, scriptName, &error))

@@ -1,5 +1,6 @@
 #include "path_functions.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #ifdef _WIN32
@@ -43,6 +44,13 @@ QString JoinPath(const QString &directory, const QString &name, QChar separator)
 QString WithTrailingSeparator(const QString &path, QChar separator)
 {
     return path.endsWith(separator) ? path : path + separator;
+}
+
+QString AbsolutePath(const QString &path)
+{
+    if (path.isEmpty() || !QDir::isRelativePath(path))
+        return path;
+    return JoinPath(QDir::currentPath(), path);
 }
 
 QString WithMp3Extension(const QString &name)

@@ -32,5 +32,9 @@ QString JoinPath(const QString &directory, const QString &name, QChar separator 
 // `path` with the separator appended unless it already ends in one.
 QString WithTrailingSeparator(const QString &path, QChar separator = NativeSeparator);
 
+// `path` made absolute against the working directory, its form otherwise
+// kept (a final separator stays); empty stays empty.
+QString AbsolutePath(const QString &path);
+
 // The name with its last three characters (the extension) replaced by "mp3".
 QString WithMp3Extension(const QString &name);

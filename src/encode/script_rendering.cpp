@@ -7,9 +7,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Longest name that can already be a short (8.3) one.
-constexpr qsizetype LongestShortName = 12;
-
 // The encoder's switches in their fixed order, whatever order they were set in.
 QStringList switchWords(const EncodeSwitches &switches)
 {
@@ -36,8 +33,10 @@ QStringList commandLines(const ScriptPlan &plan, const ScriptGroup &group)
     for (const QString &word : switchWords(plan.switches))
         encoderLine += word + u' ';
     lines << encoderLine;
-    // REN cannot replace an MP3 an earlier run left under the long name.
-    if (group.listedName.size() > LongestShortName)
+    // REN cannot replace an MP3 an earlier run left under the long name; a
+    // name that is its own short form needs no renaming, so no such file.
+    if (Module1::NameFromPath(group.shortWavPath, u'\\')
+            .compare(group.listedName, Qt::CaseInsensitive) != 0)
         lines << u"del "_s + quoted(group.longMp3Path);
     lines << u"REN "_s + group.shortOutputPath + u' ' + quoted(group.longMp3Name);
     if (group.fieldBlock)
@@ -49,6 +48,8 @@ QStringList commandLines(const ScriptPlan &plan, const ScriptGroup &group)
     return lines;
 }
 
+// Each group's later lines run only when its encoder made the MP3 in this
+// run; the WAV goes only when the MP3 is really there and is not the WAV.
 QStringList shellLines(const ScriptPlan &plan, const ScriptGroup &group)
 {
     QStringList lines;
@@ -56,21 +57,27 @@ QStringList shellLines(const ScriptPlan &plan, const ScriptGroup &group)
         + ShellQuote(group.shortOutputPath) + u" -br "_s + plan.bitrate;
     for (const QString &word : switchWords(plan.switches))
         encoderLine += u' ' + word;
-    lines << encoderLine;
+    lines << encoderLine + u"; made=$?"_s;
+    const QString ifMade = u"[ $made -eq 0 ] && "_s;
     const QString outputDirectory =
         group.shortOutputPath.left(group.shortOutputPath.lastIndexOf(u'/') + 1);
     const QString renamed = outputDirectory + group.longMp3Name;
     if (renamed != group.shortOutputPath)
-        lines << u"mv -f -- "_s + ShellQuote(group.shortOutputPath) + u' ' + ShellQuote(renamed);
+        lines << ifMade + u"mv -f -- "_s + ShellQuote(group.shortOutputPath) + u' '
+                + ShellQuote(renamed);
     if (group.fieldBlock)
-        lines << ShellQuote(plan.appPath + u"encoder"_s) + u' ' + ShellQuote(group.longMp3Path)
-                + u' ' + ShellQuote(*group.fieldBlock);
-    // Only a WAV whose MP3 was made may go.
+        lines << ifMade + ShellQuote(plan.appPath + u"encoder"_s) + u' '
+                + ShellQuote(group.longMp3Path) + u' ' + ShellQuote(*group.fieldBlock);
     if (plan.switches.autoDelete)
-        lines << u"[ -s "_s + ShellQuote(group.longMp3Path) + u" ] && rm -f -- "_s
+        lines << ifMade + u"is_mp3_of "_s + ShellQuote(group.longMp3Path) + u' '
+                + ShellQuote(group.shortWavPath) + u" && rm -f -- "_s
                 + ShellQuote(group.shortWavPath);
     return lines;
 }
+
+// Whether $1 is a regular, non-empty file, not a link and not the WAV $2.
+constexpr char ShellPrelude[] =
+    "is_mp3_of() { [ -f \"$1\" ] && [ ! -h \"$1\" ] && [ -s \"$1\" ] && [ ! \"$1\" -ef \"$2\" ]; }\n";
 
 } // namespace
 
@@ -110,7 +117,7 @@ QByteArray RenderCommandScript(const ScriptPlan &plan)
 
 QByteArray RenderShellScript(const ScriptPlan &plan)
 {
-    QByteArray script;
+    QByteArray script = ShellPrelude;
     for (const ScriptGroup &group : plan.groups) {
         for (const QString &line : shellLines(plan, group))
             script += line.toUtf8() + '\n';

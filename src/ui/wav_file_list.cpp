@@ -16,8 +16,16 @@ void WavFileList::setPath(const QString &directory)
     m_path = directory;
     clear();
     // QDir matches name filters without regard to case unless told otherwise.
-    const QStringList names = QDir(directory).entryList(
+    // It lists a link to a FIFO or a device as a file, and the encoder would
+    // wait on one for ever: only links to regular files are listed.
+    const QFileInfoList files = QDir(directory).entryInfoList(
         {u"*.wav"_s}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QStringList names;
+    names.reserve(files.size());
+    for (const QFileInfo &file : files) {
+        if (file.isFile())
+            names << file.fileName();
+    }
     addItems(names);
 }
 

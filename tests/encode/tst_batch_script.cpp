@@ -68,7 +68,10 @@ private Q_SLOTS:
     {
         const QString block = BuildFieldBlock(u"Title"_s, u"Artist"_s, u"Album"_s, u"1999"_s, 17,
                                               u"Comment"_s);
+        // The del line: an MP3 an earlier run left under the long name would
+        // make REN fail and pass the delete guard.
         const QByteArray expected = "L3ENC C:\\WAVS\\MYSONG~1.WAV C:\\MP3\\MYSONG~1.mp3 -br 128000 -crc \r\n"
+                                    "del \"C:\\MP3\\My song.mp3\"\r\n"
                                     "REN C:\\MP3\\MYSONG~1.mp3 \"My song.mp3\"\r\n"
                                     "\"C:\\ENC\\encoder.exe\" \"C:\\MP3\\My song.mp3\" "
             + block.toLatin1() + "\r\n"
@@ -125,6 +128,8 @@ private Q_SLOTS:
         QTest::newRow("new entry") << NewTagEntry() << false;
         QTest::newRow("leading blanks count as text") << MakeTagEntry({u" T"_s, u" A"_s, u" B"_s,
                                                                       {}, {}, {}}) << true;
+        QTest::newRow("a no-break space is text") << MakeTagEntry({u"\u00a0"_s, u"\t"_s, u"B"_s,
+                                                                  {}, {}, {}}) << true;
     }
     void taggingNeedsTitleArtistAndAlbum()
     {
@@ -133,7 +138,7 @@ private Q_SLOTS:
         EncodeRequest request = windowsExample();
         request.entries = {entry};
         request.switches.autoDelete = false;
-        QCOMPARE(commandLines(request).size(), tagged ? 3 : 2);
+        QCOMPARE(commandLines(request).filter(u"encoder.exe"_s).size(), tagged ? 1 : 0);
     }
 
     void switchesInFixedOrder_data()
@@ -206,7 +211,7 @@ private Q_SLOTS:
                                             {u"/mp3/"_s, u"/mp3/"_s}};
         ScriptPlan plan = BuildScriptPlan(request, shortForms(forms), u'/');
         QVERIFY(RenderShellScript(plan).contains(
-            "\nmv -f -- '/mp3/MYSONG~1.mp3' '/mp3/My song.mp3'\n"));
+            "\n[ $made -eq 0 ] && mv -f -- '/mp3/MYSONG~1.mp3' '/mp3/My song.mp3'\n"));
         plan = BuildScriptPlan(request, [](const QString &path) { return path; }, u'/');
         QVERIFY(!RenderShellScript(plan).contains("mv "));
     }
