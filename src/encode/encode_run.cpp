@@ -54,9 +54,6 @@ EncodeOutcome RunEncode(const EncodeRequest &given, const ScriptStarter &start)
     if (const auto clash = FirstSharedMp3Path(plan))
         return refused(u"These selected files would all become \"%1\": %2. "
                        "Select only one of them."_s.arg(clash->mp3Path, clash->wavNames.join(u", "_s)));
-    if (!QDir::setCurrent(request.encoderPath))
-        return refused(u"Cannot change to the encoder directory \"%1\"."_s.arg(request.encoderPath));
-
     // An installed encoder's directory is closed to its users: the script
     // then goes to the user's cache and still runs in the encoder's directory.
     QString scriptName = QString::fromUtf16(ScriptFileName);
@@ -69,6 +66,9 @@ EncodeOutcome RunEncode(const EncodeRequest &given, const ScriptStarter &start)
             SaveFileAtomically(QDir(request.encoderPath).filePath(scriptName), renderScript(plan));
         !saved)
         return refused(u"The script could not be written: %1"_s.arg(saved.reason()));
+
+    if (!QDir::setCurrent(request.encoderPath))
+        return refused(u"Cannot change to the encoder directory \"%1\"."_s.arg(request.encoderPath));
 
     QString error;
     if (!start(request.encoderPath, scriptName, &error))

@@ -14,7 +14,11 @@ bool WriteWav(const QString &path, const TestWav &wav)
     info.channels = wav.channels;
     info.samplerate = wav.sampleRate;
     info.format = SF_FORMAT_WAV | wav.subtype;
-    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+    // Through a descriptor: libsndfile cuts path names at 1,023 bytes.
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    SNDFILE *file = sf_open_fd(out.handle(), SFM_WRITE, &info, SF_FALSE);
     if (!file)
         return false;
     const sf_count_t frames = sf_count_t(wav.seconds * wav.sampleRate);
@@ -83,7 +87,10 @@ QList<Mp3FrameHeader> ReadMp3Frames(const QString &path)
 double DecodedSeconds(const QString &path)
 {
     SF_INFO info{};
-    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly))
+        return -1;
+    SNDFILE *file = sf_open_fd(in.handle(), SFM_READ, &info, SF_FALSE);
     if (!file)
         return -1;
     // Count what really decodes rather than trusting the header's estimate.
