@@ -1,5 +1,7 @@
 #include "interactive_start.h"
 
+#include "base/display.h"
+#include "base/command_messages.h"
 #include "program_location.h"
 
 #include <QLibrary>
@@ -10,26 +12,11 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Without any of these, Qt's platform plugin aborts with a core dump.
-bool displayAvailable()
-{
-    return !qEnvironmentVariableIsEmpty("DISPLAY")
-        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
-
-void complain(const QString &text)
-{
-    std::fputs(("encoder: "_L1 + text + u'\n').toLocal8Bit().constData(), stderr);
-}
-
-} // namespace
-
 int StartInteractive(int argc, char *argv[])
 {
-    if (!displayAvailable()) {
+    const QString command = CommandName(argv[0]);
+    const auto complain = [&](const QString &text) { PrintMessage(stderr, command, text); };
+    if (!DisplayNamed()) {
         complain(u"a display is needed for the window (no DISPLAY or WAYLAND_DISPLAY is set); "
                  "to tag a file without one, give the tagging arguments"_s);
         return 1;

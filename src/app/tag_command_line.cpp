@@ -1,65 +1,56 @@
 #include "tag_command_line.h"
 
-#include "read_number.h"
-#include "tag/fixed_width_text.h"
+#include "tag/field_block.h"
+
+#include <QStringDecoder>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// A slice of the block by 1-based position; a slice cut by the end is
-// shorter, one that starts beyond it is empty.
-QString slice(const QString &block, qsizetype position, qsizetype width)
+// The length in bytes of the UTF-8 character at `at`; a byte that starts no
+// valid character counts as one.
+qsizetype characterLength(const QByteArray &bytes, qsizetype at)
 {
-    return block.mid(position - 1, width);
-}
-
-TagRequest requestFromBlock(const QString &path, const QString &block)
-{
-    TagRequest request;
-    request.path = path;
-    request.title = slice(block, 1, 30);
-    request.artist = slice(block, 31, 30);
-    request.album = slice(block, 61, 30);
-    request.year = slice(block, 91, 4);
-    request.genre = ReadWholeNumber(slice(block, 95, 2)).value_or(0);
-    // The comment is taken from the end, so a block of another length
-    // shifts it; two characters can never be out of the 16-bit range.
-    request.comment = block.right(30);
-    return request;
+    const auto lead = quint8(bytes.at(at));
+    const qsizetype length = lead < 0xC2 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 1;
+    for (qsizetype i = 1; i < length; ++i) {
+        if (at + i >= bytes.size() || (quint8(bytes.at(at + i)) & 0xC0) != 0x80)
+            return 1;
+    }
+    return length;
 }
 
 } // namespace
 
-std::optional<TagRequest> ParseTagCommandLine(const QString &argumentText)
+QString DecodeArgument(const QByteArray &argument)
 {
-    // The first character is skipped whatever it is; the path runs from
-    // position 2 up to the first double quote.
-    const qsizetype quote = argumentText.indexOf(u'"', 1);
-    if (quote < 0 || quote + 1 >= argumentText.size())
-        return std::nullopt;
-    const QString path = argumentText.mid(1, quote - 1);
-    if (path.size() > LongestPath)
-        return std::nullopt;
-    return requestFromBlock(path, argumentText.mid(quote + 2));
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(argument);
 }
 
-std::optional<TagRequest> ParseTagArguments(const QString &path, const QString &fieldBlock)
+std::optional<TagRequest> ParseTagCommandLine(const QByteArray &argument)
 {
-    if (path.size() > LongestPath)
+    if (argument.isEmpty())
         return std::nullopt;
-    return requestFromBlock(path, fieldBlock);
+    const qsizetype pathStart = characterLength(argument, 0);
+    const qsizetype quote = argument.indexOf('"', pathStart);
+    if (quote < 0 || quote + 1 >= argument.size() || quote - pathStart > LongestPath)
+        return std::nullopt;
+    const qsizetype blockStart = quote + 1 + characterLength(argument, quote + 1);
+    return TagRequest{argument.mid(pathStart, quote - pathStart),
+                      ReadFieldBlock(DecodeArgument(argument.mid(blockStart)))};
 }
 
-QString BuildFieldBlock(const QString &title, const QString &artist, const QString &album,
-                        const QString &year, qint16 genre, const QString &comment)
+std::optional<TagRequest> ParseTagArguments(const QByteArray &path, const QByteArray &fieldBlock)
 {
-    using Module1::FixWidth;
-    return FixWidth(title, 30) + FixWidth(artist, 30) + FixWidth(album, 30) + FixWidth(year, 4)
-        + FixWidth(QString::number(genre), 2) + FixWidth(comment, 30);
+    const QString block = DecodeArgument(fieldBlock);
+    if (path.size() > LongestPath || CodePointCount(block) != FieldBlockLength)
+        return std::nullopt;
+    return TagRequest{path, ReadFieldBlock(block)};
 }
 
-ModeDecision DecideMode(const QStringList &arguments)
+ModeDecision DecideMode(const QList<QByteArray> &arguments)
 {
     using Mode = ModeDecision::Mode;
     std::optional<TagRequest> request;
@@ -67,12 +58,19 @@ ModeDecision DecideMode(const QStringList &arguments)
     case 0:
         return {Mode::Interactive, {}, {}};
     case 1:
-        if (arguments[0].size() <= 1)
+        if (arguments[0] == "--help")
+            return {Mode::Help, {}, {}};
+        if (arguments[0] == "--version")
+            return {Mode::Version, {}, {}};
+        if (DecodeArgument(arguments[0]).size() <= 1)
             return {Mode::Interactive, {}, {}};
         request = ParseTagCommandLine(arguments[0]);
         break;
     case 2:
         request = ParseTagArguments(arguments[0], arguments[1]);
+        if (!request)
+            return {Mode::UsageError, {},
+                    u"the field block must be one argument of exactly 126 characters"_s};
         break;
     default:
         return {Mode::UsageError, {}, u"the field block must be one argument (quote it)"_s};
@@ -84,10 +82,14 @@ ModeDecision DecideMode(const QStringList &arguments)
 
 QString TaggingUsage(const QString &programName)
 {
-    return u"Usage: %1 MP3-PATH FIELD-BLOCK\n"
+    return u"Usage: %1\n"
+           "   or: %1 MP3-PATH FIELD-BLOCK\n"
            "   or: %1 '\"MP3-PATH\" FIELD-BLOCK'\n"
-           "Writes the ID3v1 tag of MP3-PATH. FIELD-BLOCK is one argument of 126 characters:\n"
+           "Without arguments, opens the window. With them, writes the ID3v1 tag of\n"
+           "MP3-PATH and opens no window. FIELD-BLOCK is one argument of 126 characters:\n"
            "title 30, artist 30, album 30, year 4, genre number 2, comment 30,\n"
            "each filled with blanks on the right.\n"
-           "Without arguments the program opens its window.\n"_s.arg(programName);
+           "Exit status: 0 tag written, 1 tag not written, 2 usage.\n"
+           "  --help     show this text\n"
+           "  --version  show the version\n"_s.arg(programName);
 }

@@ -1,59 +1,47 @@
 #pragma once
 
+#include "tag/id3v1_tag.h"
+
+#include <QByteArray>
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
-// The tagging command line: an opening character, the MP3 path, a double
-// quote, one separator and the 126-character field block:
-//
-//   block positions  field    width
-//          1 to  30  title      30
-//         31 to  60  artist     30
-//         61 to  90  album      30
-//         91 to  94  year        4
-//         95 to  96  genre       2  decimal, a one-digit number followed by a blank
-//         97 to 126  comment    30  read as the block's last 30 characters
-//
-// No field is trimmed: the blanks that fill a field arrive in the trailer.
+// A tagging request. The path is kept as the bytes given, so it names exactly
+// that file even where they are not UTF-8; it is decoded only for messages.
 struct TagRequest {
-    QString path;
-    QString title;
-    QString artist;
-    QString album;
-    QString year;
-    qint16 genre = 0;
-    QString comment;
+    QByteArray path;
+    Id3v1Tag tag;
 };
-
-inline constexpr qsizetype FieldBlockLength = 126;
 
 // Linux refuses paths longer than this many bytes; no file system holds one.
 inline constexpr qsizetype LongestPath = 4095;
 
-// Cuts the raw argument text into the path and the fields. Empty when the
-// text is outside the format: no closing quote after position 1, nothing
-// after the closing quote, or a path longer than any file system allows.
-std::optional<TagRequest> ParseTagCommandLine(const QString &argumentText);
+// The raw form, one argument: an opening character (skipped whatever it is),
+// the MP3 path up to the first double quote, one separator and a field block
+// of any length. Empty when there is no closing quote after the first
+// character, nothing after it, or a path longer than any file system allows.
+std::optional<TagRequest> ParseTagCommandLine(const QByteArray &argument);
 
-// The split form our batch script writes: the path whole, the block as given.
-std::optional<TagRequest> ParseTagArguments(const QString &path, const QString &fieldBlock);
+// The split form our batch script writes: the path whole and a field block of
+// exactly 126 characters; empty otherwise, so two file names given by mistake
+// are never taken for a request.
+std::optional<TagRequest> ParseTagArguments(const QByteArray &path, const QByteArray &fieldBlock);
 
-// The field block for these values, as the batch script writes it.
-QString BuildFieldBlock(const QString &title, const QString &artist, const QString &album,
-                        const QString &year, qint16 genre, const QString &comment);
+// An argument as text: UTF-8 with every character kept, a leading byte-order
+// mark too (it is the title's first character, not a marker).
+QString DecodeArgument(const QByteArray &argument);
 
-// What the program does with its arguments (already decoded, without the
-// program's own name).
+// What the program does with its arguments (without the program's own name).
 struct ModeDecision {
-    enum class Mode { Interactive, Tagging, UsageError };
+    enum class Mode { Interactive, Tagging, Help, Version, UsageError };
     Mode mode = Mode::Interactive;
     TagRequest request; // for Tagging
     QString problem;    // for UsageError: what is wrong, in one line
 };
 
-ModeDecision DecideMode(const QStringList &arguments);
+ModeDecision DecideMode(const QList<QByteArray> &arguments);
 
-// The usage text shown for a tagging request outside the format.
+// The usage text, naming the command as it was started.
 QString TaggingUsage(const QString &programName);

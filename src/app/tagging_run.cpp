@@ -1,34 +1,28 @@
 #include "tagging_run.h"
 
+#include "base/command_messages.h"
 #include "tag/tag_trailer.h"
+
+#include <csignal>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-void printLine(std::FILE *stream, const QString &text)
+int RunTagging(const TagRequest &request, const QString &command, std::FILE *errors)
 {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fputc('\n', stream);
-}
-
-} // namespace
-
-int RunTagging(const TagRequest &request, std::FILE *errors)
-{
-    const Module1::TagWriteResult result =
-        Module1::WriteTagTrailer(request.path, request.title, request.artist, request.album,
-                                 request.year, request.genre, request.comment);
+    // A file-size limit then fails the write, which is rolled back, instead
+    // of killing the run halfway through the record.
+    std::signal(SIGXFSZ, SIG_IGN);
+    const Module1::TagWriteResult result = Module1::WriteTagTrailer(request.path, request.tag);
     if (result)
         return TagWritten;
-    printLine(errors, u"encoder: %1: tag not written: %2"_s.arg(request.path,
-                                                                Module1::DescribeFailure(result)));
+    PrintMessage(errors, command, u"%1: tag not written: %2"_s.arg(QString::fromUtf8(request.path),
+                                                                  Module1::DescribeFailure(result)));
     return TagNotWritten;
 }
 
-int ReportTaggingUsage(const QString &problem, const QString &programName, std::FILE *errors)
+int ReportTaggingUsage(const QString &problem, const QString &command, std::FILE *errors)
 {
-    printLine(errors, u"encoder: "_s + problem);
-    std::fputs(TaggingUsage(programName).toLocal8Bit().constData(), errors);
+    PrintMessage(errors, command, problem);
+    std::fputs(TaggingUsage(command).toLocal8Bit().constData(), errors);
     return TagUsageError;
 }

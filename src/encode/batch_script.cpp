@@ -1,9 +1,10 @@
 #include "batch_script.h"
 
-#include "app/tag_command_line.h"
 #include "path_functions.h"
+#include "tag/field_block.h"
 #include "tag/fixed_width_text.h"
 #include "tag/genre_table.h"
+#include "tag/latin1_text.h"
 #include "tag/tag_entries.h"
 
 #include <QHash>
@@ -11,17 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-// A line break or escape inside tag text would cut the script line or the
-// tagging argument; a blank keeps every width.
-QString withoutControlCharacters(QString text)
-{
-    for (QChar &c : text) {
-        if (c.category() == QChar::Other_Control)
-            c = u' ';
-    }
-    return text;
-}
 
 // Blanks only: a no-break space or a tab is text the tag can hold.
 bool isBlank(const QString &text)
@@ -34,9 +24,10 @@ std::optional<QString> fieldBlockFor(const QString &entry)
     const TagFields fields = ReadTagEntry(entry);
     if (isBlank(fields.title) || isBlank(fields.artist) || isBlank(fields.album))
         return std::nullopt;
-    const qint16 genre = Module1::GenreNumber(Module1::TrimEnd(fields.genre));
-    return withoutControlCharacters(BuildFieldBlock(fields.title, fields.artist, fields.album,
-                                                    fields.year, genre, fields.comment));
+    return BuildFieldBlock({CleanTagText(fields.title), CleanTagText(fields.artist),
+                            CleanTagText(fields.album), CleanTagText(fields.year),
+                            Module1::GenreNumber(Module1::TrimEnd(fields.genre)),
+                            CleanTagText(fields.comment)});
 }
 
 } // namespace

@@ -58,7 +58,7 @@ QStringList SelectedNames(const QList<ListedFile> &files);
 
 // The script's groups for the selected files. Looks at the file system only
 // through `shortPath`. A selected file without a short form (it vanished)
-// gets no group. Control characters in tag text become blanks.
+// gets no group. Tag text is cleaned for the script (`CleanTagText`).
 ScriptPlan BuildScriptPlan(const EncodeRequest &request, const ShortPathFunction &shortPath,
                            QChar separator);
 

@@ -70,10 +70,10 @@ EncodeOutcome RunEncode(const EncodeRequest &given, const ScriptStarter &start)
     if (!QDir::setCurrent(request.encoderPath))
         return refused(u"Cannot change to the encoder directory \"%1\"."_s.arg(request.encoderPath));
 
-    QString error;
-    if (!start(request.encoderPath, scriptName, &error))
-        return refused(u"Cannot start the script: %1"_s.arg(error));
-    return {};
+    QString message;
+    if (!start(request.encoderPath, scriptName, &message))
+        return refused(u"Cannot start the script: %1"_s.arg(message));
+    return {EncodeOutcome::Kind::Started, message};
 }
 
 ScriptStarter TerminalStarter(qint16 loadMode)

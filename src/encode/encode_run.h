@@ -11,13 +11,14 @@ inline constexpr char16_t ScriptFileName[] = u"TEMP.BAT";
 
 // Starts the written script, in the encoder's directory: `scriptName` is its
 // bare name there, or a full path when that directory could not take it.
-// False with a reason when it cannot.
+// False with the reason in `message` when it cannot; true, with anything the
+// user must know about the run (where its log is) in `message`, when it could.
 using ScriptStarter =
-    std::function<bool(const QString &directory, const QString &scriptName, QString *error)>;
+    std::function<bool(const QString &directory, const QString &scriptName, QString *message)>;
 
 struct EncodeOutcome {
     enum class Kind {
-        Started,
+        Started,         // `message`, when not empty, tells the user where to look
         NothingSelected, // no script written, working directory unchanged
         Refused,         // a message says why; nothing was started
     };

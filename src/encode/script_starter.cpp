@@ -1,14 +1,17 @@
 #include "script_starter.h"
 
+#include "base/display.h"
+
+#include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
-ScriptCommand ChooseScriptCommand(const QString &scriptName, qint16 loadMode, bool displayAvailable,
+ScriptCommand ChooseScriptCommand(const QString &scriptName, qint16 loadMode, bool x11Display,
                                   const ExecutableFinder &findExecutable)
 {
-    if (displayAvailable) {
+    if (x11Display) {
         if (const QString xterm = findExecutable(u"xterm"_s); !xterm.isEmpty()) {
             QStringList arguments;
             if (loadMode == 1)
@@ -20,25 +23,27 @@ ScriptCommand ChooseScriptCommand(const QString &scriptName, qint16 loadMode, bo
             return {terminal, {u"-e"_s, u"sh"_s, scriptName}};
     }
     const QString log = scriptName.chopped(3) + u"LOG"_s; // beside the script
-    return {u"sh"_s, {u"-c"_s, u"exec sh \"$0\" >>\"$1\" 2>&1"_s, scriptName, log}};
+    return {u"sh"_s, {u"-c"_s, u"exec sh \"$0\" >>\"$1\" 2>&1"_s, scriptName, log}, log};
 }
 
 bool StartScriptDetached(const QString &directory, const QString &scriptName, qint16 loadMode,
-                         QString *error)
+                         QString *message)
 {
-    const bool displayAvailable =
-        !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     const ScriptCommand command = ChooseScriptCommand(
-        scriptName, loadMode, displayAvailable,
+        scriptName, loadMode, X11DisplayNamed(),
         [](const QString &name) { return QStandardPaths::findExecutable(name); });
     QProcess process;
     process.setProgram(command.program);
     process.setArguments(command.arguments);
     process.setWorkingDirectory(directory);
     process.setStandardInputFile(QProcess::nullDevice());
-    if (process.startDetached())
-        return true;
-    if (error)
-        *error = u"%1: %2"_s.arg(command.program, process.errorString());
-    return false;
+    if (!process.startDetached()) {
+        if (message)
+            *message = u"%1: %2"_s.arg(command.program, process.errorString());
+        return false;
+    }
+    if (message && !command.logFile.isEmpty())
+        *message = u"No terminal window can be opened here, so the encoding runs in the "
+                   "background. Its output goes to \"%1\"."_s.arg(QDir(directory).filePath(command.logFile));
+    return true;
 }

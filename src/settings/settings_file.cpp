@@ -1,14 +1,17 @@
 #include "settings_file.h"
 
-#include "app/read_number.h"
+#include "base/atomic_file.h"
+#include "base/read_number.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
+#include <fcntl.h>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -57,9 +60,18 @@ std::optional<qint16> numberOf(const QStringList &lines, int lineNumber, qsizety
 
 bool ReadSettings(const QString &filePath, Settings &settings, const DirectoryShower &showLastPath)
 {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a regular file: opening a FIFO would wait for ever, a device
+    // could do anything. Non-blocking, then the type of what was opened.
+    const int fd = ::open(QFile::encodeName(filePath).constData(),
+                          O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat info{};
+    QFile file;
+    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)
+        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0)
+            ::close(fd);
         return false;
+    }
     const QStringList lines = firstLines(QString::fromUtf8(file.read(LongestSettingsFile)));
     file.close();
 
@@ -106,17 +118,17 @@ QByteArray FormatSettings(const Settings &settings, const QString &lastPath)
     return (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8();
 }
 
-bool WriteSettings(const QString &filePath, const Settings &settings, const QString &lastPath,
-                   QString *error)
+Result WriteSettings(const QString &filePath, const Settings &settings, const QString &lastPath)
 {
+    // A line break would split a value over two lines of the fixed format and
+    // break the next start: refused, so the old file stays.
+    for (const QString &value : {settings.encoderPath, lastPath, settings.destination}) {
+        if (value.contains(u'\n') || value.contains(u'\r'))
+            return Result::failure(u"the path \"%1\" holds a line break, which %2 cannot store"_s
+                                       .arg(value, QString::fromUtf16(SettingsFileName)));
+    }
     QDir().mkpath(QFileInfo(filePath).path());
-    QSaveFile file(filePath);
-    if (file.open(QIODevice::WriteOnly) && file.write(FormatSettings(settings, lastPath)) >= 0
-        && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
+    return SaveFileAtomically(filePath, FormatSettings(settings, lastPath));
 }
 
 QString SettingsFilePath(const QString &appPath)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -30,7 +32,7 @@ inline constexpr char16_t SettingsFileName[] = u"encoder.ini";
 using DirectoryShower = std::function<bool(const QString &directory)>;
 
 // Reads `filePath` into `settings`, value by value in file order. Reading
-// stops at the first failure (no file, a missing or short line, a last
+// stops at the first failure (no regular file, a missing or short line, a last
 // directory that cannot be shown, a number outside 16 bits); values read
 // before it stay. Gives true when all seven lines were read. CRLF, LF and CR
 // line ends are all accepted.
@@ -40,9 +42,9 @@ bool ReadSettings(const QString &filePath, Settings &settings, const DirectorySh
 QByteArray FormatSettings(const Settings &settings, const QString &lastPath);
 
 // Replaces the file atomically: a crash or a full disk never leaves half a
-// file. Gives false with the reason in `error`.
-bool WriteSettings(const QString &filePath, const Settings &settings, const QString &lastPath,
-                   QString *error);
+// file, and on any failure the old file stays. A value holding a line break
+// cannot be stored and is refused.
+Result WriteSettings(const QString &filePath, const Settings &settings, const QString &lastPath);
 
 // Where the settings live: beside the program when its directory is
 // writable, otherwise in the user's configuration directory (an installed

@@ -1,10 +1,31 @@
 #include "latin1_text.h"
 
+#include <QList>
+
 QByteArray ToLatin1OrQuestionMark(QStringView text)
 {
     QByteArray bytes;
     bytes.reserve(text.size());
-    for (QChar c : text)
-        bytes.append(c.unicode() < 0x100 ? char(c.unicode()) : '?');
+    for (const uint c : text.toUcs4())
+        bytes.append(c < 0x100 ? char(c) : '?');
     return bytes;
+}
+
+QString CleanTagText(QStringView text)
+{
+    const QString composed = text.toString().normalized(QString::NormalizationForm_C);
+    QString clean;
+    clean.reserve(composed.size());
+    for (const uint c : composed.toUcs4()) {
+        const QChar::Category category = QChar::category(c);
+        if (category == QChar::Other_Format && c >= 0x100)
+            continue;
+        if (category == QChar::Other_Control)
+            clean += u' ';
+        else if (QChar::requiresSurrogates(c))
+            clean += u'?';
+        else
+            clean += QChar(c);
+    }
+    return clean;
 }

@@ -1,9 +1,6 @@
 #include "tag_trailer.h"
 
-#include "fixed_width_text.h"
 #include "latin1_text.h"
-
-#include <QFile>
 
 #include <cerrno>
 #include <cstring>
@@ -20,11 +17,14 @@ constexpr char Marker[3] = {'T', 'A', 'G'};
 constexpr qsizetype MarkerSize = sizeof Marker;
 constexpr qsizetype RecordBodySize = TagTrailerSize - MarkerSize;
 
-// ID3v1 readers on Linux take the fields as Latin-1. Cutting by characters
-// first keeps each field exactly its width in bytes.
+// ID3v1 readers on Linux take the fields as Latin-1. Converting first, one
+// byte per character, then cutting keeps each field exactly its width.
 void appendField(QByteArray &record, const QString &text, qsizetype width)
 {
-    record.append(ToLatin1OrQuestionMark(FixWidth(text, width)));
+    const QByteArray bytes =
+        ToLatin1OrQuestionMark(text.normalized(QString::NormalizationForm_C)).left(width);
+    record.append(bytes);
+    record.append(width - bytes.size(), ' ');
 }
 
 // A file descriptor that closes itself; close() errors matter only on the
@@ -138,31 +138,26 @@ QString DescribeFailure(const TagWriteResult &result)
     return reason;
 }
 
-QByteArray BuildTagTrailer(const QString &title, const QString &artist, const QString &album,
-                           const QString &year, quint8 genre, const QString &comment)
+QByteArray BuildTagTrailer(const Id3v1Tag &tag)
 {
     QByteArray record;
     record.reserve(TagTrailerSize);
     record.append(Marker, MarkerSize);
-    appendField(record, title, 30);
-    appendField(record, artist, 30);
-    appendField(record, album, 30);
-    appendField(record, year, 4);
-    appendField(record, comment, 30);
-    record.append(char(genre));
+    appendField(record, tag.title, 30);
+    appendField(record, tag.artist, 30);
+    appendField(record, tag.album, 30);
+    appendField(record, tag.year, 4);
+    appendField(record, tag.comment, 30);
+    record.append(char(quint8(qMax<qint16>(tag.genre, 0))));
     return record;
 }
 
-TagWriteResult WriteTagTrailer(const QString &path, const QString &title, const QString &artist,
-                               const QString &album, const QString &year, qint16 genre,
-                               const QString &comment)
+TagWriteResult WriteTagTrailer(const QByteArray &name, const Id3v1Tag &tag)
 {
-    if (genre < -1 || genre > 255)
+    if (tag.genre < -1 || tag.genre > 255)
         return failed(TagWriteFailure::GenreOutOfRange);
-    const QByteArray record =
-        BuildTagTrailer(title, artist, album, year, quint8(genre < 0 ? 0 : genre), comment);
+    const QByteArray record = BuildTagTrailer(tag);
 
-    const QByteArray name = QFile::encodeName(path);
     if (name.isEmpty())
         return failed(TagWriteFailure::NoSuchFile, ENOENT);
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "id3v1_tag.h"
+
+#include <QByteArray>
 #include <QString>
 
 // The ID3v1 tag trailer: the last 128 bytes of an MP3 file.
@@ -40,18 +43,16 @@ struct TagWriteResult {
 // One line for a person: why the write failed.
 QString DescribeFailure(const TagWriteResult &result);
 
-// The 128 bytes of a trailer for these values, genre already range-checked
-// (-1 is stored as 0).
-QByteArray BuildTagTrailer(const QString &title, const QString &artist, const QString &album,
-                           const QString &year, quint8 genre, const QString &comment);
+// The 128 bytes of the trailer for `tag`, its genre already range-checked.
+// Each text is composed (NFC) and turned into Latin-1 character by character
+// before it is cut to its width.
+QByteArray BuildTagTrailer(const Id3v1Tag &tag);
 
-// Gives the file at `path` the trailer: replaced in place when its last 128
-// bytes begin with "TAG", appended otherwise. The file must be a regular file
-// of at least 129 bytes. Everything is checked before the first byte is
-// written; a failed write never leaves a partial record behind, and a missing
-// file is never created.
-TagWriteResult WriteTagTrailer(const QString &path, const QString &title, const QString &artist,
-                               const QString &album, const QString &year, qint16 genre,
-                               const QString &comment);
+// Gives the file at `path` (the file system's bytes, exactly as given) the
+// trailer: replaced in place when its last 128 bytes begin with "TAG",
+// appended otherwise. The file must be a regular file of at least 129 bytes.
+// Everything is checked before the first byte is written; a failed write
+// never leaves a partial record behind, and a missing file is never created.
+TagWriteResult WriteTagTrailer(const QByteArray &path, const Id3v1Tag &tag);
 
 } // namespace Module1

@@ -3,15 +3,40 @@
 #include "main_window.h"
 
 #include "app/interactive_start.h"
+#include "base/command_messages.h"
 
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdlib>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+QString commandName;
+QtMessageHandler defaultHandler = nullptr;
+
+// Qt ends the program with an abort and a core dump when the display named
+// cannot be opened or no platform plugin fits; say so plainly and exit 1.
+void exitOnFatalStartError(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type != QtFatalMsg) {
+        defaultHandler(type, context, text);
+        return;
+    }
+    PrintMessage(stderr, commandName, u"cannot open the window: "_s + text.section(u'\n', 0, 0));
+    std::_Exit(1);
+}
+
+} // namespace
 
 extern "C" Q_DECL_EXPORT int sondrake_run_interactive(int argc, char *argv[])
 {
+    commandName = CommandName(argv[0]);
+    defaultHandler = qInstallMessageHandler(exitOnFatalStartError);
     QApplication application(argc, argv);
+    qInstallMessageHandler(defaultHandler);
     // The windows are laid out like classic dialogs, framed captions and all;
     // a style the user asked for still wins.
     if (qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))

@@ -160,11 +160,11 @@ void Form1::Form_Load()
 void Form1::Form_Unload()
 {
     const QString file = SettingsFilePath(AppPath);
-    QString error;
-    if (!WriteSettings(file, {EncoderPath, Destination, DeleteWatch, LoadMode}, Dir1->path(),
-                       &error))
+    const Result saved =
+        WriteSettings(file, {EncoderPath, Destination, DeleteWatch, LoadMode}, Dir1->path());
+    if (!saved)
         showMessage(QMessageBox::Warning, windowTitle(),
-                    u"The settings could not be saved to \"%1\": %2"_s.arg(file, error));
+                    u"The settings could not be saved to \"%1\": %2"_s.arg(file, saved.reason()));
 }
 
 void Form1::closeEvent(QCloseEvent *event)
@@ -212,6 +212,8 @@ void Form1::Command1_Click()
                                                                        : TerminalStarter(LoadMode));
     switch (outcome.kind) {
     case EncodeOutcome::Kind::Started:
+        if (!outcome.message.isEmpty())
+            showMessage(QMessageBox::Information, windowTitle(), outcome.message);
         break;
     case EncodeOutcome::Kind::NothingSelected:
         showMessage(QMessageBox::Warning, u"Yikes!"_s, u"Um... pick a file, Brainwick!"_s);

@@ -1,4 +1,5 @@
 #include "app/tag_command_line.h"
+#include "tag/field_block.h"
 
 #include <QTest>
 
@@ -9,8 +10,8 @@ namespace {
 // A 126-character block whose fields can be told apart.
 QString sampleBlock()
 {
-    return BuildFieldBlock(u"My title"_s, u"My artist"_s, u"My album"_s, u"1999"_s, 7,
-                           u"My comment"_s);
+    return BuildFieldBlock({u"My title"_s, u"My artist"_s, u"My album"_s, u"1999"_s, 7,
+                            u"My comment"_s});
 }
 
 } // namespace
@@ -29,15 +30,15 @@ private Q_SLOTS:
         const qsizetype blockStart = 1 + path.size() + 2 + 1;
         QCOMPARE(text.mid(blockStart - 1 + 94, 2), u"7 "_s);
 
-        const std::optional<TagRequest> request = ParseTagCommandLine(text);
+        const std::optional<TagRequest> request = ParseTagCommandLine(text.toUtf8());
         QVERIFY(request);
-        QCOMPARE(request->path, path);
-        QCOMPARE(request->title, u"My title"_s + QString(22, u' '));
-        QCOMPARE(request->artist, u"My artist"_s + QString(21, u' '));
-        QCOMPARE(request->album, u"My album"_s + QString(22, u' '));
-        QCOMPARE(request->year, u"1999"_s);
-        QCOMPARE(request->genre, qint16(7));
-        QCOMPARE(request->comment, u"My comment"_s + QString(20, u' '));
+        QCOMPARE(request->path, path.toUtf8());
+        QCOMPARE(request->tag.title, u"My title"_s + QString(22, u' '));
+        QCOMPARE(request->tag.artist, u"My artist"_s + QString(21, u' '));
+        QCOMPARE(request->tag.album, u"My album"_s + QString(22, u' '));
+        QCOMPARE(request->tag.year, u"1999"_s);
+        QCOMPARE(request->tag.genre, qint16(7));
+        QCOMPARE(request->tag.comment, u"My comment"_s + QString(20, u' '));
     }
 
     void blockLengths()
@@ -45,25 +46,25 @@ private Q_SLOTS:
         QString forty;
         for (int i = 0; i < 40; ++i)
             forty += QChar(u'A' + i % 26);
-        std::optional<TagRequest> request = ParseTagCommandLine(u"\"/a.mp3\" "_s + forty);
+        std::optional<TagRequest> request = ParseTagCommandLine((u"\"/a.mp3\" "_s + forty).toUtf8());
         QVERIFY(request);
-        QCOMPARE(request->title, forty.left(30));
-        QCOMPARE(request->artist, forty.mid(30));
-        QCOMPARE(request->album, QString());
-        QCOMPARE(request->year, QString());
-        QCOMPARE(request->genre, qint16(0));
-        QCOMPARE(request->comment, forty.mid(10)); // the last 30 characters
+        QCOMPARE(request->tag.title, forty.left(30));
+        QCOMPARE(request->tag.artist, forty.mid(30));
+        QCOMPARE(request->tag.album, QString());
+        QCOMPARE(request->tag.year, QString());
+        QCOMPARE(request->tag.genre, qint16(0));
+        QCOMPARE(request->tag.comment, forty.mid(10)); // the last 30 characters
 
         const QString long130 = sampleBlock() + u"WXYZ"_s;
-        request = ParseTagCommandLine(u"\"/a.mp3\" "_s + long130);
+        request = ParseTagCommandLine((u"\"/a.mp3\" "_s + long130).toUtf8());
         QVERIFY(request);
-        QCOMPARE(request->comment, long130.mid(100)); // 101 to 130, not 97 to 126
+        QCOMPARE(request->tag.comment, long130.mid(100)); // 101 to 130, not 97 to 126
 
-        request = ParseTagCommandLine(u"\"/a.mp3\" "_s);
+        request = ParseTagCommandLine("\"/a.mp3\" ");
         QVERIFY(request);
-        QCOMPARE(request->path, u"/a.mp3"_s);
-        QVERIFY(request->title.isEmpty() && request->comment.isEmpty());
-        QCOMPARE(request->genre, qint16(0));
+        QCOMPARE(request->path, "/a.mp3"_ba);
+        QVERIFY(request->tag.title.isEmpty() && request->tag.comment.isEmpty());
+        QCOMPARE(request->tag.genre, qint16(0));
     }
 
     void genreTexts_data()
@@ -81,10 +82,10 @@ private Q_SLOTS:
         QFETCH(QString, genre);
         QFETCH(int, value);
         const QString block = QString(94, u' ') + genre + QString(30, u'c');
-        const std::optional<TagRequest> request = ParseTagArguments(u"/x.mp3"_s, block);
+        const std::optional<TagRequest> request = ParseTagArguments("/x.mp3", block.toUtf8());
         QVERIFY(request);
-        QCOMPARE(int(request->genre), value);
-        QCOMPARE(request->year, u"    "_s); // fields come untrimmed
+        QCOMPARE(int(request->tag.genre), value);
+        QCOMPARE(request->tag.year, u"    "_s); // fields come untrimmed
     }
 
     void pathForms_data()
@@ -107,48 +108,94 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(bool, parsed);
         QFETCH(QString, path);
-        const std::optional<TagRequest> request = ParseTagCommandLine(text);
+        const std::optional<TagRequest> request = ParseTagCommandLine(text.toUtf8());
         QCOMPARE(request.has_value(), parsed);
         if (parsed)
-            QCOMPARE(request->path, path);
+            QCOMPARE(request->path, path.toUtf8());
+    }
+
+    // The path names exactly the bytes given, UTF-8 or not; the block is
+    // decoded keeping every character, a leading byte-order mark too.
+    void argumentBytes_data()
+    {
+        QTest::addColumn<QByteArrayList>("arguments");
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("artist");
+        const QByteArray block = sampleBlock().toUtf8();
+        const QByteArray bomBlock = BuildFieldBlock({u"\uFEFFTitle"_s, u"Artist"_s, {}, {}, 17, {}})
+                                        .toUtf8();
+        QTest::newRow("raw, path not UTF-8") << QByteArrayList{"\"t\xFF.mp3\" " + block}
+                                              << "t\xFF.mp3"_ba << u"My title"_s << u"My artist"_s;
+        QTest::newRow("split, path not UTF-8") << QByteArrayList{"t\xFF.mp3", block} << "t\xFF.mp3"_ba
+                                                << u"My title"_s << u"My artist"_s;
+        QTest::newRow("raw, multibyte first character") << QByteArrayList{"\xC3\xA9/a.mp3\" " + block}
+                                                         << "/a.mp3"_ba << u"My title"_s
+                                                         << u"My artist"_s;
+        QTest::newRow("split, title starts with a byte-order mark")
+            << QByteArrayList{"/a.mp3", bomBlock} << "/a.mp3"_ba
+            << u"\uFEFFTitle"_s + QString(24, u' ') << u"Artist"_s + QString(24, u' ');
+        QTest::newRow("split, emoji counts as one character")
+            << QByteArrayList{"/a.mp3", "\xF0\x9F\x98\x80" + block.mid(1)} << "/a.mp3"_ba
+            << u"\U0001F600y title"_s + QString(22, u' ') << u"My artist"_s + QString(21, u' ');
+    }
+    void argumentBytes()
+    {
+        QFETCH(QByteArrayList, arguments);
+        QFETCH(QByteArray, path);
+        QFETCH(QString, title);
+        QFETCH(QString, artist);
+        const ModeDecision decision = DecideMode(arguments);
+        QCOMPARE(int(decision.mode), int(ModeDecision::Mode::Tagging));
+        QCOMPARE(decision.request.path, path);
+        QCOMPARE(decision.request.tag.title.left(title.size()), title);
+        QCOMPARE(decision.request.tag.artist.left(artist.size()), artist);
     }
 
     void splitFormTakesThePathWhole()
     {
         const std::optional<TagRequest> request =
-            ParseTagArguments(u"/odd \"quoted\" name.mp3"_s, sampleBlock());
+            ParseTagArguments("/odd \"quoted\" name.mp3", sampleBlock().toUtf8());
         QVERIFY(request);
-        QCOMPARE(request->path, u"/odd \"quoted\" name.mp3"_s);
-        QCOMPARE(request->genre, qint16(7));
+        QCOMPARE(request->path, "/odd \"quoted\" name.mp3"_ba);
+        QCOMPARE(request->tag.genre, qint16(7));
     }
 
     void fieldBlockGenreWidth()
     {
-        QCOMPARE(BuildFieldBlock({}, {}, {}, {}, 37, {}).mid(94, 2), u"37"_s);
-        QCOMPARE(BuildFieldBlock({}, {}, {}, {}, 0, {}).mid(94, 2), u"0 "_s);
-        QCOMPARE(BuildFieldBlock(QString(40, u'x'), {}, {}, u"20011"_s, 5, {}).size(),
+        QCOMPARE(BuildFieldBlock({{}, {}, {}, {}, 37, {}}).mid(94, 2), u"37"_s);
+        QCOMPARE(BuildFieldBlock({{}, {}, {}, {}, 0, {}}).mid(94, 2), u"0 "_s);
+        QCOMPARE(BuildFieldBlock({QString(40, u'x'), {}, {}, u"20011"_s, 5, {}}).size(),
                  FieldBlockLength);
     }
 
     void modeDecision_data()
     {
         using Mode = ModeDecision::Mode;
-        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArrayList>("arguments");
         QTest::addColumn<int>("mode");
-        QTest::newRow("none") << QStringList() << int(Mode::Interactive);
-        QTest::newRow("one character") << QStringList{u"x"_s} << int(Mode::Interactive);
-        QTest::newRow("raw form") << QStringList{u"\"/a.mp3\" "_s + sampleBlock()}
-                                  << int(Mode::Tagging);
-        QTest::newRow("raw form outside the format") << QStringList{u"\"/a.mp3"_s}
+        const QByteArray block = sampleBlock().toUtf8();
+        QTest::newRow("none") << QByteArrayList() << int(Mode::Interactive);
+        QTest::newRow("one character") << QByteArrayList{"x"} << int(Mode::Interactive);
+        QTest::newRow("raw form") << QByteArrayList{"\"/a.mp3\" " + block} << int(Mode::Tagging);
+        QTest::newRow("raw form outside the format") << QByteArrayList{"\"/a.mp3"}
                                                      << int(Mode::UsageError);
-        QTest::newRow("split form") << QStringList{u"/a.mp3"_s, sampleBlock()}
-                                    << int(Mode::Tagging);
-        QTest::newRow("split block") << QStringList{u"/a.mp3"_s, u"Title"_s, u"Artist"_s}
+        QTest::newRow("split form") << QByteArrayList{"/a.mp3", block} << int(Mode::Tagging);
+        QTest::newRow("split block") << QByteArrayList{"/a.mp3", "Title", "Artist"}
                                      << int(Mode::UsageError);
+        QTest::newRow("two files") << QByteArrayList{"in.wav", "b.wav"} << int(Mode::UsageError);
+        QTest::newRow("file and --help") << QByteArrayList{"song.mp3", "--help"}
+                                         << int(Mode::UsageError);
+        QTest::newRow("block one short") << QByteArrayList{"/a.mp3", block.chopped(1)}
+                                         << int(Mode::UsageError);
+        QTest::newRow("block one long") << QByteArrayList{"/a.mp3", block + "x"}
+                                        << int(Mode::UsageError);
+        QTest::newRow("--help") << QByteArrayList{"--help"} << int(Mode::Help);
+        QTest::newRow("--version") << QByteArrayList{"--version"} << int(Mode::Version);
     }
     void modeDecision()
     {
-        QFETCH(QStringList, arguments);
+        QFETCH(QByteArrayList, arguments);
         QFETCH(int, mode);
         const ModeDecision decision = DecideMode(arguments);
         QCOMPARE(int(decision.mode), mode);

@@ -1,6 +1,6 @@
-#include "app/tag_command_line.h"
 #include "encode/batch_script.h"
 #include "encode/script_rendering.h"
+#include "tag/field_block.h"
 #include "tag/tag_entries.h"
 
 #include <QFile>
@@ -66,8 +66,8 @@ class TestBatchScript : public QObject {
 private Q_SLOTS:
     void workedExampleByteForByte()
     {
-        const QString block = BuildFieldBlock(u"Title"_s, u"Artist"_s, u"Album"_s, u"1999"_s, 17,
-                                              u"Comment"_s);
+        const QString block = BuildFieldBlock({u"Title"_s, u"Artist"_s, u"Album"_s, u"1999"_s, 17,
+                                               u"Comment"_s});
         // The del line: an MP3 an earlier run left under the long name would
         // make REN fail and pass the delete guard.
         const QByteArray expected = "L3ENC C:\\WAVS\\MYSONG~1.WAV C:\\MP3\\MYSONG~1.mp3 -br 128000 -crc \r\n"
@@ -190,15 +190,41 @@ private Q_SLOTS:
         QCOMPARE(EscapeCommandLine(line), escaped);
     }
 
-    void controlCharactersInTagTextBecomeBlanks()
+    // What a user can paste into the Properties dialog never shifts a field.
+    void tagTextIsCleanedForTheScript_data()
     {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("artist");
+        QTest::addColumn<QString>("cleanTitle");
+        QTest::addColumn<QString>("cleanArtist");
+        QTest::newRow("control characters become blanks")
+            << u"Line\nbreak"_s << u"Tab\there"_s << u"Line break"_s << u"Tab here"_s;
+        QTest::newRow("byte-order mark removed") << u"\uFEFFTitle"_s << u"Artist"_s << u"Title"_s
+                                                 << u"Artist"_s;
+        QTest::newRow("zero-width space removed") << u"A\u200BB"_s << u"C"_s << u"AB"_s << u"C"_s;
+        QTest::newRow("soft hyphen kept: Latin-1 has it") << u"A\u00ADB"_s << u"C"_s
+                                                           << u"A\u00ADB"_s << u"C"_s;
+        QTest::newRow("decomposed letters composed") << u"Cafe\u0301"_s << u"Ro\u0301s"_s
+                                                     << u"Caf\u00E9"_s << u"R\u00F3s"_s;
+        QTest::newRow("emoji as one question mark") << QString(28, u'a') + u"\U0001F600"_s
+                                                    << u"\U0001F600x"_s
+                                                    << QString(28, u'a') + u'?' << u"?x"_s;
+    }
+    void tagTextIsCleanedForTheScript()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, artist);
+        QFETCH(QString, cleanTitle);
+        QFETCH(QString, cleanArtist);
         EncodeRequest request = windowsExample();
-        request.entries = {MakeTagEntry({u"Line\nbreak"_s, u"Tab\there"_s, u"Album"_s, {}, {}, {}})};
+        request.entries = {u"%1%2%3"_s.arg(title.leftJustified(30), artist.leftJustified(30),
+                                           u"Album"_s.leftJustified(94))};
         const ScriptPlan plan = BuildScriptPlan(request, shortForms(WindowsForms), u'\\');
         const QString block = plan.groups.value(0).fieldBlock.value_or(QString());
         QCOMPARE(block.size(), FieldBlockLength);
-        QVERIFY(block.startsWith(u"Line break"_s));
-        QCOMPARE(block.mid(30, 8), u"Tab here"_s);
+        QCOMPARE(block.left(30), cleanTitle.leftJustified(30));
+        QCOMPARE(block.mid(30, 30), cleanArtist.leftJustified(30));
+        QCOMPARE(block.mid(60, 5), u"Album"_s);
     }
 
     void shellRenameOnlyWhenNamesDiffer()

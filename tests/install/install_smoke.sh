@@ -15,6 +15,23 @@ for file in lib/trelvin-sondrake/L3ENC lib/trelvin-sondrake/libsondrake_ui.so \
     [ -e "$prefix/$file" ] || { echo "not installed: $file"; exit 1; }
 done
 
+# Every binary finds libraries beside itself or in the system's places, never
+# in the working directory (an empty RUNPATH entry, or a relative one).
+for binary in "$build"/bin/encoder "$build"/bin/L3ENC "$build"/bin/libsondrake_ui.so \
+              "$prefix"/lib/trelvin-sondrake/*; do
+    runpath=$(readelf -d "$binary" | sed -n 's/.*R.*PATH.*\[\(.*\)\]/\1/p')
+    [ -n "$runpath" ] || continue
+    case ":$runpath:" in
+    *::*) echo "$binary: RUNPATH has an empty entry: [$runpath]"; exit 1 ;;
+    esac
+    for entry in $(printf '%s' "$runpath" | tr ':' ' '); do
+        case $entry in
+        '$ORIGIN'|'$ORIGIN'/*|/*) ;;
+        *) echo "$binary: RUNPATH entry relative to the working directory: $entry"; exit 1 ;;
+        esac
+    done
+done
+
 head -c 1000 /dev/zero >"$prefix/song.mp3"
 block=$(printf '%-30s%-30s%-30s%-4s%-2s%-30s' Title Artist Album 2001 8 Comment)
 "$program" "$prefix/song.mp3" "$block"

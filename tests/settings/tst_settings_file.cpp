@@ -2,9 +2,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -17,6 +21,8 @@ Settings startValues()
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Settings)
 
 class TestSettingsFile : public QObject {
     Q_OBJECT
@@ -50,8 +56,7 @@ private Q_SLOTS:
 
     void writesTheExactBytes()
     {
-        QVERIFY(WriteSettings(m_file, {u"/opt/L3ENC"_s, u"/audio/MP3/"_s, 1, 0}, u"/audio/WAV"_s,
-                              nullptr));
+        QVERIFY(WriteSettings(m_file, {u"/opt/L3ENC"_s, u"/audio/MP3/"_s, 1, 0}, u"/audio/WAV"_s).ok());
         QFile file(m_file);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), "[Directories]\r\n"
@@ -68,7 +73,7 @@ private Q_SLOTS:
     void roundTripOfAllFiveValues()
     {
         const Settings written{u"/enc dir/= x "_s, u"/dést/"_s, 0, 1};
-        QVERIFY(WriteSettings(m_file, written, u"/wav dir"_s, nullptr));
+        QVERIFY(WriteSettings(m_file, written, u"/wav dir"_s).ok());
         Settings read = startValues();
         QVERIFY(ReadSettings(m_file, read, shower()));
         QCOMPARE(read.encoderPath, written.encoderPath);
@@ -144,7 +149,7 @@ private Q_SLOTS:
 
     void lastDirectoryThatCannotBeShownStopsReading()
     {
-        QVERIFY(WriteSettings(m_file, {u"/stored"_s, u"/d/"_s, 0, 1}, u"/gone"_s, nullptr));
+        QVERIFY(WriteSettings(m_file, {u"/stored"_s, u"/d/"_s, 0, 1}, u"/gone"_s).ok());
         Settings read = startValues();
         QVERIFY(!ReadSettings(m_file, read, shower(false)));
         QCOMPARE(read.encoderPath, u"/stored"_s);
@@ -167,15 +172,104 @@ private Q_SLOTS:
         const QString path = SettingsFilePath(readOnly);
         QCOMPARE(path, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
                            + u"/encoder.ini"_s);
-        QVERIFY(WriteSettings(path, startValues(), u"/"_s, nullptr));
+        QVERIFY(WriteSettings(path, startValues(), u"/"_s).ok());
         QVERIFY(QFile::exists(path));
     }
 
-    void writeFailureSaysWhy()
+    // Anything but a regular file is a reading failure (Setup opens), found
+    // without opening it in a way that could block.
+    void onlyRegularFilesAreRead_data()
     {
-        QString error;
-        QVERIFY(!WriteSettings(u"/proc/no/encoder.ini"_s, startValues(), u"/"_s, &error));
-        QVERIFY(!error.isEmpty());
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO") << u"fifo"_s;
+        QTest::newRow("directory") << u"directory"_s;
+        QTest::newRow("link to a device") << u"device"_s;
+        QTest::newRow("link to a FIFO") << u"fifo link"_s;
+    }
+    void onlyRegularFilesAreRead()
+    {
+        QFETCH(QString, kind);
+        const QByteArray name = QFile::encodeName(m_file);
+        if (kind == u"fifo"_s)
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        else if (kind == u"directory"_s)
+            QVERIFY(QDir().mkdir(m_file));
+        else if (kind == u"device"_s)
+            QVERIFY(QFile::link(u"/dev/zero"_s, m_file));
+        else {
+            const QString fifo = m_dir.filePath(u"fifo"_s);
+            QFile::remove(fifo);
+            QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+            QVERIFY(QFile::link(fifo, m_file));
+        }
+        Settings read = startValues();
+        QVERIFY(!ReadSettings(m_file, read, shower()));
+        QCOMPARE(read.encoderPath, startValues().encoderPath);
+        QDir().rmdir(m_file);
+    }
+
+    // A refused or failed write says why and leaves the old file as it was.
+    void failedWritesKeepTheOldFile_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<Settings>("settings");
+        QTest::addColumn<QString>("lastPath");
+        QTest::addColumn<QString>("reason");
+        const Settings good = startValues();
+        Settings brokenEncoder = good;
+        brokenEncoder.encoderPath = u"/opt/two\nlines"_s;
+        Settings brokenDestination = good;
+        brokenDestination.destination = u"/mp3\r/"_s;
+        QTest::newRow("line break in EncoderPath") << QString() << brokenEncoder << u"/"_s
+                                                   << u"/opt/two\nlines"_s;
+        QTest::newRow("line break in Destination") << QString() << brokenDestination << u"/"_s
+                                                   << u"line break"_s;
+        QTest::newRow("line break in LastPath") << QString() << good << u"/wav\ndir"_s
+                                                << u"line break"_s;
+        QTest::newRow("directory missing") << u"/proc/no/encoder.ini"_s << good << u"/"_s
+                                           << u"/proc/no/encoder.ini"_s;
+    }
+    void failedWritesKeepTheOldFile()
+    {
+        QFETCH(QString, path);
+        QFETCH(Settings, settings);
+        QFETCH(QString, lastPath);
+        QFETCH(QString, reason);
+        writeRaw("old settings");
+        const Result written = WriteSettings(path.isEmpty() ? m_file : path, settings, lastPath);
+        QVERIFY(!written);
+        QVERIFY2(written.reason().contains(reason), qPrintable(written.reason()));
+        QFile file(m_file);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), "old settings"_ba);
+    }
+
+    // QSaveFile alone reports success when the data only fails at the flush.
+    void fullDiskKeepsTheOldFile()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root to mount a small file system");
+        const QString mount = m_dir.filePath(u"full"_s);
+        QVERIFY(QDir().mkpath(mount));
+        QCOMPARE(QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=8k"_s,
+                                                u"tmpfs"_s, mount}),
+                 0);
+        const QString file = mount + u"/encoder.ini"_s;
+        QVERIFY(WriteSettings(file, startValues(), u"/"_s).ok());
+        QFile filler(mount + u"/filler"_s);
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        filler.write(QByteArray(64 * 1024, 'x')); // fills what is left
+        filler.close();
+        Settings bigger = startValues();
+        bigger.encoderPath = QString(3000, u'e');
+        const Result written = WriteSettings(file, bigger, u"/"_s);
+        QFile old(file);
+        const bool oldKept = old.open(QIODevice::ReadOnly) && old.readAll() == FormatSettings(startValues(), u"/"_s);
+        old.close();
+        QProcess::execute(u"umount"_s, {mount});
+        QVERIFY(!written);
+        QVERIFY2(written.reason().contains(u"space"_s), qPrintable(written.reason()));
+        QVERIFY(oldKept);
     }
 };
 
