@@ -52,5 +52,8 @@ std::string EncoderUsage()
            "  -br BITS  bitrate in bits per second, 8000 to 320000 (128000 is 128 kbit/s)\n"
            "  -dm       downmix stereo to mono\n"
            "  -hq       high-quality encoding (slower)\n"
-           "  -crc      CRC error protection in every frame\n";
+           "  -crc      CRC error protection in every frame\n"
+           "Exit status: 0 done, 1 failed (the output path as it was), 2 usage.\n"
+           "  --help     show this text\n"
+           "  --version  show the version\n";
 }

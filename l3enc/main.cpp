@@ -8,7 +8,10 @@
 #include "progress.h"
 #include "wav_input.h"
 
+#include <lame/lame.h>
+
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <vector>
 
@@ -92,6 +95,15 @@ int encode(const EncoderOptions &options)
 
 int main(int argc, char *argv[])
 {
+    // Neither can be a file name L3ENC is meant to read.
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::fputs(EncoderUsage().c_str(), stdout);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("L3ENC %s (LAME %s)\n", SONDRAKE_VERSION, get_lame_version());
+        return 0;
+    }
     const ParsedCommandLine parsed =
         ParseEncoderArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.options) {

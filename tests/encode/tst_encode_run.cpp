@@ -150,7 +150,7 @@ private Q_SLOTS:
     void scriptCommand_data()
     {
         QTest::addColumn<int>("loadMode");
-        QTest::addColumn<bool>("display");
+        QTest::addColumn<bool>("display"); // an X11 one: a terminal needs it
         QTest::addColumn<QStringList>("installed");
         QTest::addColumn<QStringList>("command");
         const QStringList both{u"xterm"_s, u"x-terminal-emulator"_s};
@@ -169,7 +169,7 @@ private Q_SLOTS:
         const QStringList logged{u"sh"_s, u"-c"_s, u"exec sh \"$0\" >>\"$1\" 2>&1"_s,
                                  u"TEMP.BAT"_s, u"TEMP.LOG"_s};
         QTest::newRow("no terminal") << 0 << true << QStringList() << logged;
-        QTest::newRow("no display") << 0 << false << both << logged;
+        QTest::newRow("no X11 display (pure Wayland, or none)") << 0 << false << both << logged;
     }
     void scriptCommand()
     {
@@ -182,6 +182,8 @@ private Q_SLOTS:
                 return installed.contains(name) ? u"/bin/"_s + name : QString();
             });
         QCOMPARE(QStringList{chosen.program} + chosen.arguments, command);
+        // In the background the user is told where the log is.
+        QCOMPARE(chosen.logFile, command.first() == u"sh"_s ? u"TEMP.LOG"_s : QString());
     }
 };
 

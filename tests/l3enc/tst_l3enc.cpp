@@ -159,6 +159,25 @@ private Q_SLOTS:
         QVERIFY(run.errors.contains("Usage:"));
     }
 
+    void helpAndVersion_data()
+    {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QByteArray>("output");
+        QTest::newRow("--help") << u"--help"_s << "Usage: L3ENC"_ba;
+        QTest::newRow("--version") << u"--version"_s << "L3ENC " SONDRAKE_VERSION " (LAME "_ba;
+    }
+    void helpAndVersion()
+    {
+        QFETCH(QString, argument);
+        QFETCH(QByteArray, output);
+        QProcess process;
+        process.start(QStringLiteral(L3ENC_PROGRAM), {argument});
+        QVERIFY(process.waitForFinished());
+        QCOMPARE(process.exitCode(), 0);
+        QVERIFY(process.readAllStandardOutput().startsWith(output));
+        QVERIFY(process.readAllStandardError().isEmpty());
+    }
+
     void interruptLeavesNothing()
     {
         QTemporaryDir dir;
