@@ -3,5 +3,6 @@
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/install-deps.sh
-sh scripts/build.sh
+# Warnings are errors here, so none slips in unnoticed.
+sh scripts/build.sh -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 ctest --test-dir build --output-on-failure -j2

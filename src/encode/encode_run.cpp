@@ -65,20 +65,20 @@ EncodeOutcome RunEncode(const EncodeRequest &given, const ScriptStarter &start)
     if (const Result saved =
             SaveFileAtomically(QDir(request.encoderPath).filePath(scriptName), renderScript(plan));
         !saved)
-        return refused(u"The script could not be written: %1"_s.arg(saved.reason()));
+        return refused(u"The script could not be written: %1"_s.arg(saved.message()));
 
     if (!QDir::setCurrent(request.encoderPath))
         return refused(u"Cannot change to the encoder directory \"%1\"."_s.arg(request.encoderPath));
 
-    QString message;
-    if (!start(request.encoderPath, scriptName, &message))
-        return refused(u"Cannot start the script: %1"_s.arg(message));
-    return {EncodeOutcome::Kind::Started, message};
+    const Result started = start(request.encoderPath, scriptName);
+    if (!started)
+        return refused(u"Cannot start the script: %1"_s.arg(started.message()));
+    return {EncodeOutcome::Kind::Started, started.message()};
 }
 
 ScriptStarter TerminalStarter(qint16 loadMode)
 {
-    return [loadMode](const QString &directory, const QString &scriptName, QString *error) {
-        return StartScriptDetached(directory, scriptName, loadMode, error);
+    return [loadMode](const QString &directory, const QString &scriptName) {
+        return StartScriptDetached(directory, scriptName, loadMode);
     };
 }

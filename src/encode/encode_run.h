@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/result.h"
 #include "batch_script.h"
 
 #include <QString>
@@ -10,11 +11,9 @@
 inline constexpr char16_t ScriptFileName[] = u"TEMP.BAT";
 
 // Starts the written script, in the encoder's directory: `scriptName` is its
-// bare name there, or a full path when that directory could not take it.
-// False with the reason in `message` when it cannot; true, with anything the
-// user must know about the run (where its log is) in `message`, when it could.
-using ScriptStarter =
-    std::function<bool(const QString &directory, const QString &scriptName, QString *message)>;
+// bare name there, or a full path when that directory could not take it. A
+// success may say what the user must know about the run (where its log is).
+using ScriptStarter = std::function<Result(const QString &directory, const QString &scriptName)>;
 
 struct EncodeOutcome {
     enum class Kind {

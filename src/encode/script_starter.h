@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -21,7 +23,5 @@ ScriptCommand ChooseScriptCommand(const QString &scriptName, qint16 loadMode, bo
                                   const ExecutableFinder &findExecutable);
 
 // Starts `scriptName` in `directory` without waiting and keeps no handle.
-// Gives false with the reason in `message` when it cannot be started; when
-// it runs in the background, true with `message` saying where its log is.
-bool StartScriptDetached(const QString &directory, const QString &scriptName, qint16 loadMode,
-                         QString *message);
+// When it runs in the background, the success says where its log is.
+Result StartScriptDetached(const QString &directory, const QString &scriptName, qint16 loadMode);

@@ -59,10 +59,10 @@ void DirectoryList::fill(const QStringList &ancestors, const QStringList &childr
         item->setData(PathRole, ancestors[level]);
     }
     const QString indent(ancestors.size() * IndentPerLevel, u' ');
-    const QString prefix = m_path.endsWith(u'/') ? m_path : m_path + u'/';
+    const QString prefix = m_path.endsWith(u'/') ? m_path : QString(m_path + u'/');
     for (const QString &child : children) {
         auto *item = new QListWidgetItem(closed, indent + child, this);
-        item->setData(PathRole, prefix + child);
+        item->setData(PathRole, QString(prefix + child));
     }
     setCurrentRow(int(ancestors.size()) - 1);
 }

@@ -164,7 +164,7 @@ void Form1::Form_Unload()
         WriteSettings(file, {EncoderPath, Destination, DeleteWatch, LoadMode}, Dir1->path());
     if (!saved)
         showMessage(QMessageBox::Warning, windowTitle(),
-                    u"The settings could not be saved to \"%1\": %2"_s.arg(file, saved.reason()));
+                    u"The settings could not be saved to \"%1\": %2"_s.arg(file, saved.message()));
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -58,14 +58,15 @@ private Q_SLOTS:
 
         QByteArray output;
         const EncodeOutcome outcome = RunEncode(
-            request, [&](const QString &directory, const QString &script, QString *) {
+            request, [&](const QString &directory, const QString &script) {
                 QProcess shell;
                 shell.setWorkingDirectory(directory);
                 shell.setProcessChannelMode(QProcess::MergedChannels);
                 shell.start(u"sh"_s, {script});
                 shell.waitForFinished(120000);
                 output = shell.readAll();
-                return shell.exitStatus() == QProcess::NormalExit;
+                return shell.exitStatus() == QProcess::NormalExit ? Result::success()
+                                                                  : Result::failure(u"crashed"_s);
             });
         QCOMPARE(outcome.kind, EncodeOutcome::Kind::Started);
 
@@ -85,7 +86,7 @@ private Q_SLOTS:
             QFile file(mp3);
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QByteArray trailer = file.readAll().right(128);
-            const QByteArray expected = "TAG" + (u"Title of "_s + name).leftJustified(30).toLatin1()
+            const QByteArray expected = "TAG" + QString(u"Title of "_s + name).leftJustified(30).toLatin1()
                 + QByteArray("\xC4rtist").leftJustified(30) + QByteArray("Album").leftJustified(30)
                 + "2024" + QByteArray("Comment 'x'").leftJustified(30) + char(29);
             QCOMPARE(trailer, expected);

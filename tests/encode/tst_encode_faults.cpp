@@ -44,13 +44,13 @@ QByteArray describe(const QString &path)
     if (::lstat(name.constData(), &info) != 0)
         return {};
     if (S_ISLNK(info.st_mode))
-        return "link to " + QFile::encodeName(QFile::symLinkTarget(path));
+        return QByteArray("link to " + QFile::encodeName(QFile::symLinkTarget(path)));
     if (S_ISDIR(info.st_mode))
         return "directory";
     if (!S_ISREG(info.st_mode))
         return "special";
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? "file " + file.readAll() : "unreadable";
+    return file.open(QIODevice::ReadOnly) ? QByteArray("file " + file.readAll()) : "unreadable"_ba;
 }
 
 struct Fixture {
@@ -107,10 +107,10 @@ bool isRoot()
 struct Row {
     const char *name;
     std::function<void(Fixture &)> prepare;
-    QList<Expected> expected;
+    QList<Expected> expected = {};
     EncodeOutcome::Kind outcome = EncodeOutcome::Kind::Started;
     // How the run goes; by default RunEncode, its script run by sh at once.
-    std::function<void(Fixture &)> run;
+    std::function<void(Fixture &)> run = {};
     const char *skipUnless = nullptr; // "root" or "user"
 };
 
@@ -131,17 +131,18 @@ bool runScript(const QString &directory, const QString &script)
 
 ScriptStarter runningStarter(bool *finished)
 {
-    return [finished](const QString &directory, const QString &script, QString *) {
+    return [finished](const QString &directory, const QString &script) {
         *finished = runScript(directory, script);
-        return true;
+        return Result::success();
     };
 }
 
 // The script as written now, kept under another name to run later.
 ScriptStarter keepingStarter(const QString &copy)
 {
-    return [copy](const QString &directory, const QString &script, QString *) {
-        return QFile::copy(QDir(directory).filePath(script), copy);
+    return [copy](const QString &directory, const QString &script) {
+        return QFile::copy(QDir(directory).filePath(script), copy) ? Result::success()
+                                                                   : Result::failure(copy);
     };
 }
 

@@ -33,11 +33,9 @@ class TestEncodeRun : public QObject {
 
     ScriptStarter recordingStarter(bool succeed = true)
     {
-        return [this, succeed](const QString &directory, const QString &name, QString *error) {
+        return [this, succeed](const QString &directory, const QString &name) {
             m_started << directory << name;
-            if (!succeed)
-                *error = u"no terminal"_s;
-            return succeed;
+            return succeed ? Result::success() : Result::failure(u"no terminal"_s);
         };
     }
 

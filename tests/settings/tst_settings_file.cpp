@@ -238,7 +238,7 @@ private Q_SLOTS:
         writeRaw("old settings");
         const Result written = WriteSettings(path.isEmpty() ? m_file : path, settings, lastPath);
         QVERIFY(!written);
-        QVERIFY2(written.reason().contains(reason), qPrintable(written.reason()));
+        QVERIFY2(written.message().contains(reason), qPrintable(written.message()));
         QFile file(m_file);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), "old settings"_ba);
@@ -268,7 +268,7 @@ private Q_SLOTS:
         old.close();
         QProcess::execute(u"umount"_s, {mount});
         QVERIFY(!written);
-        QVERIFY2(written.reason().contains(u"space"_s), qPrintable(written.reason()));
+        QVERIFY2(written.message().contains(u"space"_s), qPrintable(written.message()));
         QVERIFY(oldKept);
     }
 };

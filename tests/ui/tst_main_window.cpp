@@ -204,9 +204,9 @@ private Q_SLOTS:
         touch(m_program.filePath(u"L3ENC"_s));
         QFile::setPermissions(m_program.filePath(u"L3ENC"_s), QFile::ReadOwner | QFile::ExeOwner);
         QStringList started;
-        window.setScriptStarter([&](const QString &directory, const QString &name, QString *) {
+        window.setScriptStarter([&](const QString &directory, const QString &name) {
             started << directory << name;
-            return true;
+            return Result::success();
         });
         window.File1->item(1)->setSelected(true);
         QTest::mouseClick(window.Option2, Qt::LeftButton);
@@ -215,7 +215,8 @@ private Q_SLOTS:
         QFile script(m_program.filePath(u"TEMP.BAT"_s));
         QVERIFY(script.open(QIODevice::ReadOnly));
         const QByteArray text = script.readAll();
-        QVERIFY(text.contains("/b.wav' '" + m_wavs.path().toUtf8() + "/b.mp3' -br 16000 -crc; made=$?\n"));
+        QVERIFY(text.contains(QByteArray("/b.wav' '" + m_wavs.path().toUtf8()
+                                        + "/b.mp3' -br 16000 -crc; made=$?\n")));
         QFile::remove(m_program.filePath(u"L3ENC"_s));
         QFile::remove(script.fileName());
     }
@@ -235,8 +236,8 @@ private Q_SLOTS:
             QFile file(m_program.filePath(u"encoder.ini"_s));
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QByteArray bytes = file.readAll();
-            QVERIFY(bytes.startsWith("[Directories]\r\nEncoderPath = /changed\r\nLastPath = "
-                                     + m_wavs.path().toUtf8() + "\r\n"));
+            QVERIFY(bytes.startsWith(QByteArray("[Directories]\r\nEncoderPath = /changed\r\nLastPath = "
+                                                 + m_wavs.path().toUtf8() + "\r\n")));
             QVERIFY(bytes.endsWith("SafeMode = 1\r\n[Switches]\r\nLoadMode = 1\r\n"));
             writeSettings(settingsFor(m_program.path(), m_wavs.path()));
         }

@@ -78,11 +78,11 @@ private Q_SLOTS:
 
         Form1 window(program);
         window.Form_Load();
-        window.setScriptStarter([](const QString &directory, const QString &script, QString *) {
+        window.setScriptStarter([](const QString &directory, const QString &script) {
             QProcess shell;
             shell.setWorkingDirectory(directory);
             shell.start(u"sh"_s, {script});
-            return shell.waitForFinished(120000);
+            return shell.waitForFinished(120000) ? Result::success() : Result::failure(u"hung"_s);
         });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
