@@ -242,6 +242,58 @@ private Q_SLOTS:
         QVERIFY(!RenderShellScript(plan).contains("mv "));
     }
 
+    // The delete line on its own: whatever an encoder that claims success
+    // leaves at the MP3 path, the WAV goes only for a real, non-empty MP3
+    // that is not the WAV; after a failed encoder it never goes.
+    void deleteGuard_data()
+    {
+        QTest::addColumn<QByteArray>("encoder"); // what the stand-in does with $1 and $2
+        QTest::addColumn<bool>("deleted");
+        QTest::newRow("made an MP3") << "printf mp3 >\"$2\""_ba << true;
+        QTest::newRow("made nothing") << ":"_ba << false;
+        QTest::newRow("empty file") << ": >\"$2\""_ba << false;
+        QTest::newRow("directory") << "mkdir \"$2\"; : >\"$2/x\""_ba << false;
+        QTest::newRow("link to the WAV") << "ln -s \"$1\" \"$2\""_ba << false;
+        QTest::newRow("link to another file") << "printf x >\"$2.x\"; ln -s \"$2.x\" \"$2\""_ba
+                                              << false;
+        QTest::newRow("hard link to the WAV") << "ln \"$1\" \"$2\""_ba << false;
+        QTest::newRow("failed beside an old MP3") << "printf old >\"$2\"; exit 1"_ba << false;
+    }
+    void deleteGuard()
+    {
+        QFETCH(QByteArray, encoder);
+        QFETCH(bool, deleted);
+        QTemporaryDir dir;
+        QFile l3enc(dir.filePath(u"L3ENC"_s));
+        QVERIFY(l3enc.open(QIODevice::WriteOnly));
+        l3enc.write("#!/bin/sh\n" + encoder + "\n");
+        l3enc.close();
+        QVERIFY(l3enc.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        QFile wav(dir.filePath(u"a.wav"_s));
+        QVERIFY(wav.open(QIODevice::WriteOnly));
+        wav.write("RIFF....WAVE");
+        wav.close();
+
+        EncodeRequest request;
+        request.files = {{u"a.wav"_s, true}};
+        request.entries = {NewTagEntry()};
+        request.directory = dir.path();
+        request.destination = dir.filePath(u"mp3/"_s);
+        request.bitrate = u"128000"_s;
+        request.switches.autoDelete = true;
+        QVERIFY(QDir().mkpath(request.destination));
+        QFile script(dir.filePath(u"TEMP.BAT"_s));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(RenderShellScript(BuildScriptPlan(request, [](const QString &p) { return p; },
+                                                       u'/')));
+        script.close();
+        QProcess run;
+        run.setWorkingDirectory(dir.path());
+        run.start(u"sh"_s, {u"TEMP.BAT"_s});
+        QVERIFY(run.waitForFinished());
+        QCOMPARE(!QFile::exists(wav.fileName()), deleted);
+    }
+
     // The script run by sh with recording stand-ins for L3ENC, the tagging
     // program and rm: every word must arrive exactly as meant.
     void shellScriptWordByWord()

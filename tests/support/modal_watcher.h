@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QDialog>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -21,6 +22,14 @@ public:
             m_handled = modal;
             ++m_seen;
             m_action(modal);
+            // A failed check returns from the action early: the modal must
+            // still close, or the test would wait in exec() for ever.
+            if (m_handled && m_handled->isVisible()) {
+                if (auto *dialog = qobject_cast<QDialog *>(m_handled.data()))
+                    dialog->reject();
+                else
+                    m_handled->close();
+            }
         });
         m_timer.start();
     }

@@ -131,7 +131,7 @@ private Q_SLOTS:
         }
         QCOMPARE(editProperties(window, [](Form4 *dialog) { dialog->reject(); }), 0);
         window.Props->trigger();
-        QVERIFY(emptyList || window.List1 == QStringList(2, NewTagEntry()));
+        QCOMPARE(window.List1, emptyList ? QStringList() : QStringList(2, NewTagEntry()));
     }
 
     void destinationOkayAddsOneSlash_data()

@@ -72,6 +72,7 @@ private Q_SLOTS:
                                     u".hidden.wav"_s})
             touch(m_wavs.filePath(name));
         QVERIFY(QDir(m_wavs.path()).mkdir(u"sub"_s));
+        QVERIFY(QDir(m_wavs.path()).mkdir(u".hidden dir"_s));
         // Only names whose target is a regular file: the encoder would wait
         // on a FIFO for ever.
         QVERIFY(QDir(m_wavs.path()).mkdir(u"folder.wav"_s));
@@ -81,6 +82,12 @@ private Q_SLOTS:
     }
 
     void init() { writeSettings(settingsFor(m_program.path(), m_wavs.path())); }
+    // Whatever a test left, even one that failed halfway.
+    void cleanup()
+    {
+        for (const QString &name : {u"L3ENC"_s, u"TEMP.BAT"_s})
+            QFile::remove(m_program.filePath(name));
+    }
 
     void startStates()
     {
@@ -95,6 +102,9 @@ private Q_SLOTS:
         QVERIFY(window.Label1->font().bold());
         QCOMPARE(window.AppPath, m_program.path() + u'/');
         QCOMPARE(window.Dir1->path(), m_wavs.path());
+        // Directories without the hidden ones.
+        QVERIFY(!window.Dir1->findItems(u"sub"_s, Qt::MatchEndsWith).isEmpty());
+        QVERIFY(window.Dir1->findItems(u".hidden dir"_s, Qt::MatchEndsWith).isEmpty());
         // WAV names without regard to case, sorted the same way, no hidden ones.
         QStringList names;
         for (int i = 0; i < window.File1->count(); ++i)
@@ -217,8 +227,6 @@ private Q_SLOTS:
         const QByteArray text = script.readAll();
         QVERIFY(text.contains(QByteArray("/b.wav' '" + m_wavs.path().toUtf8()
                                         + "/b.mp3' -br 16000 -crc; made=$?\n")));
-        QFile::remove(m_program.filePath(u"L3ENC"_s));
-        QFile::remove(script.fileName());
     }
 
     void closingWritesTheSettingsAsExitDoes()
