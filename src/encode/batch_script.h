@@ -27,7 +27,7 @@ struct EncodeRequest {
     QString bitrate;     // "8000" .. "256000"
     EncodeSwitches switches;
     QString encoderPath;
-    QString destination; // ends in a separator
+    QString destination; // its final separator may be missing (a hand-edited settings file)
     QString appPath;     // ends in a separator
 };
 

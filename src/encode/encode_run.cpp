@@ -18,15 +18,6 @@ EncodeOutcome refused(const QString &message)
     return {EncodeOutcome::Kind::Refused, message};
 }
 
-QByteArray renderScript(const ScriptPlan &plan)
-{
-#ifdef _WIN32
-    return RenderCommandScript(plan);
-#else
-    return RenderShellScript(plan);
-#endif
-}
-
 } // namespace
 
 EncodeOutcome RunEncode(const EncodeRequest &given, const ScriptStarter &start)
@@ -63,7 +54,7 @@ EncodeOutcome RunEncode(const EncodeRequest &given, const ScriptStarter &start)
         scriptName = JoinPath(cache, scriptName);
     }
     if (const Result saved =
-            SaveFileAtomically(QDir(request.encoderPath).filePath(scriptName), renderScript(plan));
+            SaveFileAtomically(QDir(request.encoderPath).filePath(scriptName), RenderShellScript(plan));
         !saved)
         return refused(u"The script could not be written: %1"_s.arg(saved.message()));
 

@@ -3,10 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 using namespace Qt::StringLiterals;
 
 namespace Module1 {
@@ -22,16 +18,9 @@ QString NameFromPath(QStringView path, QChar separator)
 
 QString ShortPath(const QString &path)
 {
-#ifdef _WIN32
-    // The short form in the ANSI code page; 64 characters with the terminator.
-    char buffer[64] = {};
-    GetShortPathNameA(path.toLocal8Bit().constData(), buffer, sizeof buffer);
-    return QString::fromLocal8Bit(buffer);
-#else
     if (path.isEmpty() || !QFileInfo::exists(path))
         return {};
     return path;
-#endif
 }
 
 } // namespace Module1

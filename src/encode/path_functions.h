@@ -4,13 +4,9 @@
 #include <QString>
 #include <QStringView>
 
-// The platform's path separator; the pure path functions take it as an
-// argument so both platforms' forms can be tested anywhere.
-#ifdef _WIN32
-inline constexpr QChar NativeSeparator = u'\\';
-#else
+// Linux's path separator; the pure path functions take the separator as an
+// argument so the Windows forms of the script can be tested here too.
 inline constexpr QChar NativeSeparator = u'/';
-#endif
 
 namespace Module1 {
 

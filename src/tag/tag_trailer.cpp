@@ -52,34 +52,32 @@ private:
     int m_fd;
 };
 
-bool writeAll(int fd, const char *data, qsizetype size, off_t offset)
+// Repeats a positional read or write until all `size` bytes are through: a
+// short transfer is no error, an interrupted one is tried again.
+template <typename Byte, typename Transfer>
+bool transferAll(Transfer transfer, int fd, Byte *data, qsizetype size, off_t offset)
 {
     while (size > 0) {
-        const ssize_t written = ::pwrite(fd, data, size_t(size), offset);
-        if (written < 0 && errno == EINTR)
+        const ssize_t done = transfer(fd, data, size_t(size), offset);
+        if (done < 0 && errno == EINTR)
             continue;
-        if (written <= 0)
+        if (done <= 0)
             return false;
-        data += written;
-        size -= written;
-        offset += written;
+        data += done;
+        size -= done;
+        offset += done;
     }
     return true;
 }
 
+bool writeAll(int fd, const char *data, qsizetype size, off_t offset)
+{
+    return transferAll(::pwrite, fd, data, size, offset);
+}
+
 bool readAll(int fd, char *data, qsizetype size, off_t offset)
 {
-    while (size > 0) {
-        const ssize_t got = ::pread(fd, data, size_t(size), offset);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return false;
-        data += got;
-        size -= got;
-        offset += got;
-    }
-    return true;
+    return transferAll(::pread, fd, data, size, offset);
 }
 
 TagWriteResult failed(TagWriteFailure failure, int systemError = 0)

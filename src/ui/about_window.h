@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;

@@ -4,6 +4,7 @@
 
 class DirectoryList;
 class DriveList;
+class FolderPicker;
 class QGroupBox;
 class QPushButton;
 
@@ -19,13 +20,13 @@ public:
     QString destination() const { return m_destination; }
 
     QGroupBox *Frame1;
+    FolderPicker *Folders;
     DriveList *Drive2;
     DirectoryList *Dir2;
     QPushButton *Command3;
     QPushButton *Command1;
 
 public Q_SLOTS:
-    void Drive2_Change();
     void Command3_Click();
     void Command1_Click();
 

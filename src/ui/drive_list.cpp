@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QStorageInfo>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 DriveList::DriveList(QWidget *parent) : QComboBox(parent)

@@ -2,6 +2,7 @@
 
 #include "directory_list.h"
 #include "drive_list.h"
+#include "folder_picker.h"
 #include "form_helpers.h"
 #include "twips.h"
 
@@ -19,8 +20,9 @@ Form2::Form2(const SetupValues &current, QWidget *parent)
     FixClientSizeInTwips(this, 4950, 3930);
 
     Frame1 = Placed(new QGroupBox(u"L3Enc Path"_s, this), 0, 0, 4935, 2655);
-    Drive2 = Placed(new DriveList(Frame1), 120, 240, 3135, 315);
-    Dir2 = Placed(new DirectoryList(Frame1), 120, 600, 3135, 1890);
+    Folders = Placed(new FolderPicker(3135, Frame1), 120, 240, 3135, 2250);
+    Drive2 = Folders->Drive2;
+    Dir2 = Folders->Dir2;
     Label1 = Placed(new QLabel(u"Select the directory location of the L3Enc executable, "
                                "L3ENC.EXE.  If your encoder program is named something else, you "
                                "should rename it appropriately so this program will find it."_s,
@@ -47,19 +49,12 @@ Form2::Form2(const SetupValues &current, QWidget *parent)
 
     // Opens on the stored directory, whatever file system it lies on; a
     // directory that is gone leaves the lists where they are.
-    Drive2->selectVolumeOf(current.encoderPath);
-    Dir2->setPath(current.encoderPath);
+    Folders->openAt(current.encoderPath);
     (current.loadMode == 0 ? Option12 : Option11)->setChecked(true);
     (current.deleteWatch == 1 ? Option1 : Option2)->setChecked(true);
 
-    connect(Drive2, &DriveList::changed, this, &Form2::Drive2_Change);
     connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
-}
-
-void Form2::Drive2_Change()
-{
-    Dir2->setPath(Drive2->rootPath());
 }
 
 void Form2::Command3_Click()

@@ -4,6 +4,7 @@
 
 class DirectoryList;
 class DriveList;
+class FolderPicker;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -28,6 +29,7 @@ public:
     SetupValues values() const { return m_values; }
 
     QGroupBox *Frame1;
+    FolderPicker *Folders;
     DriveList *Drive2;
     DirectoryList *Dir2;
     QLabel *Label1;
@@ -42,7 +44,6 @@ public:
     QPushButton *Command1;
 
 public Q_SLOTS:
-    void Drive2_Change();
     void Command3_Click();
     void Command1_Click();
 

@@ -2,6 +2,7 @@
 #include "destination_dialog.h"
 #include "directory_list.h"
 #include "drive_list.h"
+#include "folder_picker.h"
 #include "main_window.h"
 #include "properties_dialog.h"
 #include "setup_dialog.h"
@@ -210,7 +211,7 @@ private Q_SLOTS:
     void setupDriveChoiceGoesToItsRoot()
     {
         Form2 dialog({m_wavs.path(), 0, 1});
-        dialog.Drive2_Change();
+        dialog.Folders->Drive2_Change();
         QCOMPARE(dialog.Dir2->path(), dialog.Drive2->rootPath());
         dialog.Command3->click();
         QCOMPARE(dialog.values().encoderPath, dialog.Drive2->rootPath());
