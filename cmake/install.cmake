@@ -6,7 +6,7 @@ set(SONDRAKE_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/trelvin-sondrake)
 
 install(TARGETS encoder L3ENC RUNTIME DESTINATION ${SONDRAKE_INSTALL_DIR})
 install(TARGETS sondrake_ui LIBRARY DESTINATION ${SONDRAKE_INSTALL_DIR})
-install(FILES data/trelvin-sondrake.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES data/${SONDRAKE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES src/ui/icons/trelvin-sondrake.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
 # The link is relative, so the installed tree can move; the prefix is the one

@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages the program needs to build, test and run.
 set -eu
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev
-          libmp3lame-dev libsndfile1-dev libbenchmark-dev xterm python3"
+          libmp3lame-dev libsndfile1-dev libbenchmark-dev xterm python3
+          xvfb openbox xdotool x11-utils"
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
 $sudo apt-get update
 # shellcheck disable=SC2086

@@ -6,6 +6,7 @@
 #include "destination_dialog.h"
 #include "directory_list.h"
 #include "main_window.h"
+#include "program_font.h"
 #include "properties_dialog.h"
 #include "setup_dialog.h"
 #include "wav_file_list.h"
@@ -36,6 +37,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setStyle(u"windows"_s); // as the program shows itself
     QApplication::setWindowIcon(QIcon(u":/trelvin-sondrake.png"_s));
+    UseOneFontForAllWindows();
     if (argc != 3) {
         std::fprintf(stderr, "usage: take_screenshots OUTPUT-DIR WAV-DIR\n");
         return 2;

@@ -50,7 +50,7 @@ AboutDetails AboutDetails::fromBuild()
 }
 
 Form3::Form3(QWidget *parent, const AboutDetails &details)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_details(details)
+    : QDialog(parent, DialogFlags), m_details(details)
 {
     setWindowTitle(u"About Sondrake"_s);
     FixClientSizeInTwips(this, 4335, 5115);
@@ -91,7 +91,6 @@ Form3::Form3(QWidget *parent, const AboutDetails &details)
     Command1 = Placed(new QPushButton(u"Cool!"_s, Frame1), 3120, 240, 1095, 255);
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
-    FitFontToBoxes(this);
 }
 
 void Form3::Command1_Click()

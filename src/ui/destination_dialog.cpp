@@ -14,7 +14,7 @@
 using namespace Qt::StringLiterals;
 
 Form5::Form5(const QString &destination, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_destination(destination)
+    : QDialog(parent, DialogFlags), m_destination(destination)
 {
     setWindowTitle(u"Output Destination"_s);
     FixClientSizeInTwips(this, 3030, 3105);
@@ -28,7 +28,8 @@ Form5::Form5(const QString &destination, QWidget *parent)
     Command3->setDefault(true);
 
     SetTabOrder({Dir2, Drive2, Command1, Command3});
-    FitFontToBoxes(this);
+    Drive2->setAccessibleName(u"File systems"_s);
+    Dir2->setAccessibleName(u"Directories"_s);
 
     Folders->openAt(destination);
 

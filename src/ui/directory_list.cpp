@@ -1,8 +1,12 @@
 #include "directory_list.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QStyle>
+
+#include <dirent.h>
 
 using namespace Qt::StringLiterals;
 
@@ -24,6 +28,17 @@ QStringList ancestorsOf(const QString &path)
     return chain;
 }
 
+// Whether the directory's entries can be listed: a directory the user may
+// not read would otherwise look like an empty one that opened.
+bool canList(const QString &directory)
+{
+    DIR *handle = ::opendir(QFile::encodeName(directory).constData());
+    if (!handle)
+        return false;
+    ::closedir(handle);
+    return true;
+}
+
 } // namespace
 
 DirectoryList::DirectoryList(QWidget *parent) : QListWidget(parent)
@@ -36,7 +51,7 @@ DirectoryList::DirectoryList(QWidget *parent) : QListWidget(parent)
 bool DirectoryList::setPath(const QString &path)
 {
     const QFileInfo info(path);
-    if (path.isEmpty() || !info.isDir() || !info.isReadable() || !info.isExecutable())
+    if (path.isEmpty() || !info.isDir() || !info.isExecutable() || !canList(path))
         return false;
     const QString canonical = info.canonicalFilePath();
     QDir directory(canonical);
@@ -65,6 +80,16 @@ void DirectoryList::fill(const QStringList &ancestors, const QStringList &childr
         item->setData(PathRole, QString(prefix + child));
     }
     setCurrentRow(int(ancestors.size()) - 1);
+}
+
+void DirectoryList::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        openItem(currentItem());
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }
 
 void DirectoryList::openItem(QListWidgetItem *item)

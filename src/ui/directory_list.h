@@ -5,7 +5,9 @@
 // A classic directory list box: the open directory's ancestors from the root
 // down (indented, open folders) and its subdirectories below them. A single
 // click only highlights; a double click or Enter opens a directory, which
-// changes the path and reports the change. Hidden directories are not shown.
+// changes the path and reports the change, and does nothing else (Enter is
+// not handed on to a dialog's default button). Hidden directories are not
+// shown.
 class DirectoryList : public QListWidget {
     Q_OBJECT
 
@@ -21,6 +23,9 @@ public:
 
 Q_SIGNALS:
     void changed();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void openItem(QListWidgetItem *item);

@@ -1,23 +1,18 @@
 #include "drive_list.h"
 
+#include "user_file_systems.h"
+
 #include <QDir>
 #include <QStorageInfo>
-
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 DriveList::DriveList(QWidget *parent) : QComboBox(parent)
 {
-    QList<QStorageInfo> volumes = QStorageInfo::mountedVolumes();
-    std::sort(volumes.begin(), volumes.end(),
-              [](const QStorageInfo &a, const QStorageInfo &b) { return a.rootPath() < b.rootPath(); });
-    for (const QStorageInfo &volume : std::as_const(volumes)) {
-        if (!volume.isValid() || !volume.isReady())
-            continue;
-        const QString name = volume.name();
-        addItem(name.isEmpty() ? volume.rootPath() : u"%1  [%2]"_s.arg(volume.rootPath(), name),
-                volume.rootPath());
+    for (const MountedVolume &volume : UserFileSystems()) {
+        const QString name = QStorageInfo(volume.rootPath).name();
+        addItem(name.isEmpty() ? volume.rootPath : u"%1  [%2]"_s.arg(volume.rootPath, name),
+                volume.rootPath);
     }
     if (findData(u"/"_s) < 0)
         addItem(u"/"_s, u"/"_s);

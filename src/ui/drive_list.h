@@ -2,8 +2,8 @@
 
 #include <QComboBox>
 
-// The drive list on Linux: the roots of the mounted, ready file systems, each
-// shown as its root path and its name or label when it has one.
+// The drive list on Linux: the roots of the mounted file systems a user keeps
+// files on, each shown as its root path and its name or label when it has one.
 class DriveList : public QComboBox {
     Q_OBJECT
 

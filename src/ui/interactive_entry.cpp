@@ -1,6 +1,8 @@
 // The entry the program calls, through its loader, for an interactive start.
 
+#include "dialogs_stay_on_screen.h"
 #include "main_window.h"
+#include "program_font.h"
 
 #include "app/interactive_start.h"
 #include "base/command_messages.h"
@@ -43,10 +45,16 @@ extern "C" Q_DECL_EXPORT int sondrake_run_interactive(int argc, char *argv[])
         QApplication::setStyle(u"windows"_s);
     // Names the configuration directory an installed program keeps its settings in.
     QApplication::setApplicationName(u"trelvin-sondrake"_s);
-    QApplication::setApplicationDisplayName(u"Trelvin Sondrake"_s);
+    // Ties the windows to the desktop entry. No display name: Qt would add it
+    // to every window title, and each window must carry exactly its caption.
+    QGuiApplication::setDesktopFileName(QStringLiteral(SONDRAKE_APP_ID));
     QApplication::setWindowIcon(QIcon(u":/trelvin-sondrake.png"_s));
+    UseOneFontForAllWindows();
+    DialogsStayOnScreen dialogsStayOnScreen;
+    application.installEventFilter(&dialogsStayOnScreen);
     Form1 window;
     window.Form_Load();
     window.show();
+    window.activateWindow(); // its menu mnemonics work from the first moment
     return application.exec();
 }

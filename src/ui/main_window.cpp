@@ -14,6 +14,7 @@
 #include "settings/settings_file.h"
 #include "tag/tag_entries.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
@@ -24,8 +25,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <array>
+#include <chrono>
 
 using namespace Qt::StringLiterals;
 
@@ -51,6 +54,9 @@ const std::array<BitrateOption, 10> BitrateOptions{{
     {&Form1::Option10, u"256000", 5040, 480, 975},
 }};
 
+// How long a terminal may take to open its window.
+constexpr auto ScriptWindowOpening = std::chrono::seconds(3);
+
 const QString AutoDeleteWarning =
     u"You may regret this option if your WAV files are corrupt or the resulting MP3 does not "
     "meet your satisfaction.  Don't say I didn't warn you."_s;
@@ -59,12 +65,11 @@ const QString AutoDeleteWarning =
 } // namespace
 
 Form1::Form1(const QString &programDirectory, QWidget *parent)
-    : QMainWindow(parent), AppPath(WithTrailingSeparator(programDirectory))
+    : QMainWindow(parent, MainWindowFlags), AppPath(WithTrailingSeparator(programDirectory))
 {
     setWindowTitle(u"Trelvin Sondrake 1.41"_s);
     createControls();
     createMenus();
-    FitFontToBoxes(centralWidget());
     layout()->setSizeConstraint(QLayout::SetFixedSize); // fixed size; it can still be minimised
 }
 
@@ -79,6 +84,9 @@ void Form1::createControls()
         this->*option.member = Placed(new QRadioButton(QString::fromUtf16(option.caption), Frame2),
                                       option.left, option.top, option.width, 255);
     Option9->setChecked(true);
+    KeepOneTabStop({Option1, Option2, Option3, Option4, Option5, Option6, Option7, Option8,
+                    Option9, Option10})
+        ->setFocus(); // the keyboard starts on the chosen bitrate
 
     Frame3 = Placed(new QGroupBox(u"Options"_s, client), 0, 2520, 4935, 975);
     Check1 = Placed(new QCheckBox(u"Downmixing (Stereo to mono)"_s, Frame3), 120, 240, 2415, 255);
@@ -98,6 +106,10 @@ void Form1::createControls()
     Command4 = Placed(new QPushButton(u"Destination"_s, Frame1), 120, 600, 1095, 255);
     Command1 = Placed(new QPushButton(u"Encode"_s, Frame1), 120, 240, 1095, 255);
     MakeBold(Command1);
+
+    Drive1->setAccessibleName(u"File systems"_s);
+    Dir1->setAccessibleName(u"Directories"_s);
+    File1->setAccessibleName(u"WAV files"_s);
 
     SetTabOrder({Option1, Option2, Option3, Option4, Option5, Option6, Option7, Option8, Option9,
                  Option10, Check1, Check3, Check2, Check4, Dir1, Drive1, File1, Command4, Command1});
@@ -214,6 +226,8 @@ void Form1::Command1_Click()
     case EncodeOutcome::Kind::Started:
         if (!outcome.message.isEmpty())
             showMessage(QMessageBox::Information, windowTitle(), outcome.message);
+        else
+            keepFocusFromTheScriptWindow();
         break;
     case EncodeOutcome::Kind::NothingSelected:
         showMessage(QMessageBox::Warning, u"Yikes!"_s, u"Um... pick a file, Brainwick!"_s);
@@ -222,6 +236,22 @@ void Form1::Command1_Click()
         showMessage(QMessageBox::Critical, windowTitle(), outcome.message);
         break;
     }
+}
+
+// The script's window must not take the focus from the main window, but a
+// terminal gives no way to open without it: when it takes it as it opens,
+// the main window takes it back, once.
+void Form1::keepFocusFromTheScriptWindow()
+{
+    auto *watch = new QObject(this);
+    connect(qApp, &QGuiApplication::applicationStateChanged, watch,
+            [this, watch](Qt::ApplicationState state) {
+                if (state != Qt::ApplicationActive) {
+                    activateWindow();
+                    delete watch;
+                }
+            });
+    QTimer::singleShot(ScriptWindowOpening, watch, [watch] { delete watch; });
 }
 
 void Form1::EncodeSelected_Click()
@@ -271,6 +301,8 @@ void Form1::Destination1_Click()
 void Form1::Setup_Click()
 {
     Form2 dialog({EncoderPath, LoadMode, DeleteWatch}, this);
+    if (!isVisible()) // the first start: no window to centre on yet
+        CentreOnScreen(&dialog);
     if (dialog.exec() == QDialog::Accepted) {
         const SetupValues chosen = dialog.values();
         EncoderPath = chosen.encoderPath;
@@ -298,6 +330,6 @@ void Form1::File1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoin
 
 void Form1::showMessage(QMessageBox::Icon icon, const QString &caption, const QString &text)
 {
-    QMessageBox box(icon, caption, text, QMessageBox::Ok, this);
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, this, DialogFlags);
     box.exec();
 }

@@ -106,6 +106,7 @@ private:
     void createMenus();
     EncodeRequest encodeRequest() const;
     void showMessage(QMessageBox::Icon icon, const QString &caption, const QString &text);
+    void keepFocusFromTheScriptWindow();
 
     ScriptStarter m_starter;
 };

@@ -24,40 +24,42 @@ QLineEdit *textField(QWidget *parent, int top, int width, int limit)
     return field;
 }
 
-// Captions end at the same distance from the fields.
-void caption(QWidget *parent, const QString &text, int left, int top, int width)
+// Captions end at the same distance from the fields, and name them for a
+// screen reader.
+void caption(QWidget *field, const QString &text, int left, int top, int width)
 {
-    auto *label = Placed(new QLabel(text, parent), left, top, width, 255);
+    auto *label = Placed(new QLabel(text, field->parentWidget()), left, top, width, 255);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setBuddy(field);
+    field->setAccessibleName(text);
 }
 
 } // namespace
 
 Form4::Form4(const QString &fileName, const TagFields &entry, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent, DialogFlags)
 {
     setWindowTitle(u"MP3 Properties"_s);
     FixClientSizeInTwips(this, 3375, 3180);
 
     Frame1 = Placed(new QGroupBox(fileName, this), 0, 0, 3375, 2775);
-    caption(Frame1, u"Title"_s, 360, 360, 495);
-    caption(Frame1, u"Artist"_s, 360, 720, 495);
-    caption(Frame1, u"Album"_s, 360, 1080, 495);
-    caption(Frame1, u"Year"_s, 360, 1440, 495);
-    caption(Frame1, u"Genre"_s, 240, 1800, 615);
-    caption(Frame1, u"Comment"_s, 120, 2160, 735);
     Text1 = textField(Frame1, 360, 2175, 30);
     Text2 = textField(Frame1, 720, 2175, 30);
     Text3 = textField(Frame1, 1080, 2175, 30);
     Text4 = textField(Frame1, 1440, 735, 4);
     Combo1 = Placed(new QComboBox(Frame1), 960, 1800, 2175, 315);
     Text5 = textField(Frame1, 2160, 2175, 30);
+    caption(Text1, u"Title"_s, 360, 360, 495);
+    caption(Text2, u"Artist"_s, 360, 720, 495);
+    caption(Text3, u"Album"_s, 360, 1080, 495);
+    caption(Text4, u"Year"_s, 360, 1440, 495);
+    caption(Combo1, u"Genre"_s, 240, 1800, 615);
+    caption(Text5, u"Comment"_s, 120, 2160, 735);
     Command1 = Placed(new QPushButton(u"Okay"_s, this), 1320, 2880, 855, 255);
     Command2 = Placed(new QPushButton(u"Cancel"_s, this), 2280, 2880, 1095, 255);
     Command1->setDefault(true);
 
     SetTabOrder({Text1, Text2, Text3, Text4, Combo1, Text5, Command1, Command2});
-    FitFontToBoxes(this);
     Form_Load();
 
     Text1->setText(TrimEnd(entry.title));

@@ -14,7 +14,7 @@
 using namespace Qt::StringLiterals;
 
 Form2::Form2(const SetupValues &current, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_values(current)
+    : QDialog(parent, DialogFlags), m_values(current)
 {
     setWindowTitle(u"Setup"_s);
     FixClientSizeInTwips(this, 4950, 3930);
@@ -45,13 +45,16 @@ Form2::Form2(const SetupValues &current, QWidget *parent)
     Command3->setDefault(true);
 
     SetTabOrder({Option11, Option12, Command3, Command1, Drive2, Dir2, Option1, Option2});
-    FitFontToBoxes(this);
 
     // Opens on the stored directory, whatever file system it lies on; a
     // directory that is gone leaves the lists where they are.
     Folders->openAt(current.encoderPath);
     (current.loadMode == 0 ? Option12 : Option11)->setChecked(true);
     (current.deleteWatch == 1 ? Option1 : Option2)->setChecked(true);
+    KeepOneTabStop({Option1, Option2});
+    KeepOneTabStop({Option11, Option12})->setFocus(); // the first group in the tab order
+    Drive2->setAccessibleName(u"File systems"_s);
+    Dir2->setAccessibleName(u"Directories"_s);
 
     connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);

@@ -19,7 +19,3 @@ Widget *Placed(Widget *widget, int left, int top, int width, int height)
 
 // Gives `form` a client area of width by height twips, fixed.
 void FixClientSizeInTwips(QWidget *form, int width, int height);
-
-// Picks the largest font, from the platform's default size down, at which
-// every caption of `form` fits its box, and gives it to the form.
-void FitFontToBoxes(QWidget *form);

@@ -50,3 +50,13 @@ void WavFileList::mousePressEvent(QMouseEvent *event)
     }
     QListWidget::mousePressEvent(event);
 }
+
+void WavFileList::focusInEvent(QFocusEvent *event)
+{
+    // Qt makes the first row current when the list gains the focus without a
+    // current row; "Properties" would then edit a file nobody chose.
+    const bool noneCurrent = !currentIndex().isValid();
+    QListWidget::focusInEvent(event);
+    if (noneCurrent && currentIndex().isValid())
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}

@@ -5,7 +5,8 @@
 // The file list: the WAV files of one directory, matched without regard to
 // letter case (SONG.WAV from a memory card shows), hidden files left out,
 // sorted by name. Extended selection. A right-button press only reports
-// itself: it changes neither the selection nor the current item.
+// itself: it changes neither the selection nor the current item, and taking
+// the focus back (after the pop-up menu) makes no file current either.
 class WavFileList : public QListWidget {
     Q_OBJECT
 
@@ -25,6 +26,7 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
     QString m_path;

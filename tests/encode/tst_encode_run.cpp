@@ -152,18 +152,19 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("installed");
         QTest::addColumn<QStringList>("command");
         const QStringList both{u"xterm"_s, u"x-terminal-emulator"_s};
+        const QStringList titled{u"-T"_s, u"TEMP.BAT"_s, u"-n"_s, u"TEMP.BAT"_s, u"-e"_s};
+        const QStringList waits{u"sh"_s, u"-c"_s,
+                                u"sh \"$0\"; printf '\\n%s' 'The script has finished. Press Enter "
+                                "to close this window. '; read answer"_s,
+                                u"TEMP.BAT"_s};
         QTest::newRow("minimised") << 1 << true << both
-                                   << QStringList{u"/bin/xterm"_s, u"-iconic"_s, u"-hold"_s,
-                                                  u"-e"_s, u"sh"_s, u"TEMP.BAT"_s};
-        QTest::newRow("normal") << 0 << true << both
-                                << QStringList{u"/bin/xterm"_s, u"-hold"_s, u"-e"_s, u"sh"_s,
-                                               u"TEMP.BAT"_s};
+                                   << QStringList{u"/bin/xterm"_s, u"-iconic"_s} + titled + waits;
+        QTest::newRow("normal") << 0 << true << both << QStringList{u"/bin/xterm"_s} + titled + waits;
         QTest::newRow("any other value is normal") << 7 << true << both
-                                                   << QStringList{u"/bin/xterm"_s, u"-hold"_s,
-                                                                  u"-e"_s, u"sh"_s, u"TEMP.BAT"_s};
+                                                   << QStringList{u"/bin/xterm"_s} + titled + waits;
         QTest::newRow("no xterm") << 1 << true << QStringList{u"x-terminal-emulator"_s}
-                                  << QStringList{u"/bin/x-terminal-emulator"_s, u"-e"_s, u"sh"_s,
-                                                 u"TEMP.BAT"_s};
+                                  << QStringList{u"/bin/x-terminal-emulator"_s, u"-T"_s,
+                                                 u"TEMP.BAT"_s, u"-e"_s} + waits;
         const QStringList logged{u"sh"_s, u"-c"_s, u"exec sh \"$0\" >>\"$1\" 2>&1"_s,
                                  u"TEMP.BAT"_s, u"TEMP.LOG"_s};
         QTest::newRow("no terminal") << 0 << true << QStringList() << logged;

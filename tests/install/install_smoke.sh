@@ -10,7 +10,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 program="$prefix/bin/trelvin-sondrake"
 for file in lib/trelvin-sondrake/L3ENC lib/trelvin-sondrake/libsondrake_ui.so \
-            share/applications/trelvin-sondrake.desktop \
+            share/applications/org.trelvinsondrake.TrelvinSondrake.desktop \
             share/icons/hicolor/256x256/apps/trelvin-sondrake.png; do
     [ -e "$prefix/$file" ] || { echo "not installed: $file"; exit 1; }
 done

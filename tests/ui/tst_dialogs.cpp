@@ -179,6 +179,25 @@ private Q_SLOTS:
         QCOMPARE(window.Destination, m_program.filePath(u"gone/"_s));
     }
 
+    // Enter in a directory list opens the directory and nothing else; the
+    // dialog's default button is not pressed.
+    void enterInTheDirectoryListOnlyOpens()
+    {
+        Form5 dialog(m_program.path() + u'/');
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.Dir2->setFocus();
+        dialog.Dir2->setCurrentRow(0); // the root
+        QTest::keyClick(dialog.Dir2, Qt::Key_Return);
+        QCOMPARE(dialog.Dir2->path(), u"/"_s);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected)); // not accepted
+        dialog.Command3->setFocus();
+        QTest::keyClick(dialog.Command3, Qt::Key_Return); // elsewhere Enter still presses Okay
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.destination(), u"/"_s);
+    }
+
     void setupOpensOnTheStoredValues_data()
     {
         QTest::addColumn<int>("loadMode");

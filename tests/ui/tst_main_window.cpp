@@ -11,11 +11,13 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QGroupBox>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -170,6 +172,61 @@ private Q_SLOTS:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centreOfRow(list, 2));
         QCOMPARE(selectedRows(list), QList<int>{2});
         QVERIFY(!window.Popup->isVisible());
+    }
+
+    // Taking the focus back after the pop-up menu makes no file current, so
+    // "Properties" still has nothing to edit.
+    void focusMakesNoFileCurrent()
+    {
+        Form1 window(m_program.path());
+        window.Form_Load();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.File1->currentRow(), -1);
+        window.Popup->popup(window.File1->mapToGlobal(QPoint(5, 5)));
+        QTRY_VERIFY(window.Popup->isVisible());
+        window.Popup->close();
+        window.File1->setFocus(Qt::PopupFocusReason);
+        QTRY_VERIFY(window.File1->hasFocus());
+        QCOMPARE(window.File1->currentRow(), -1);
+        QVERIFY(window.File1->selectedItems().isEmpty());
+    }
+
+    // In an option group only the chosen button is a tab stop, and the
+    // keyboard starts on the chosen bitrate.
+    void optionGroupsHaveOneTabStop()
+    {
+        Form1 window(m_program.path());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.focusWidget(), window.Option9);
+        const auto tabStops = [&] {
+            QList<QRadioButton *> stops;
+            for (QRadioButton *option : window.Frame2->findChildren<QRadioButton *>()) {
+                if (option->focusPolicy() & Qt::TabFocus)
+                    stops << option;
+            }
+            return stops;
+        };
+        QCOMPARE(tabStops(), QList<QRadioButton *>{window.Option9});
+        window.Option2->click();
+        QCOMPARE(tabStops(), QList<QRadioButton *>{window.Option2});
+    }
+
+    // A directory that cannot be read does not open: the list stays.
+    void unreadableDirectoryDoesNotOpen()
+    {
+        if (::geteuid() == 0)
+            QSKIP("root reads every directory; runs again as an ordinary user");
+        const QString locked = m_wavs.filePath(u"locked"_s);
+        QVERIFY(QDir().mkpath(locked));
+        QVERIFY(QFile::setPermissions(locked, QFile::ExeOwner | QFile::ExeGroup));
+        Form1 window(m_program.path());
+        window.Form_Load();
+        QVERIFY(!window.Dir1->setPath(locked));
+        QCOMPARE(window.Dir1->path(), m_wavs.path());
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QDir(locked).removeRecursively();
     }
 
     void directoryChangeResetsEntries()

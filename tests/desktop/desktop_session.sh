@@ -1,0 +1,181 @@
+#!/bin/sh
+# A whole session on a real X desktop with a window manager (Xvfb + openbox),
+# driven only by keyboard and mouse through xdotool: what the window manager
+# shows (titles, allowed actions), tagging two files in the Properties dialog,
+# encoding them in the script's terminal, and leaving with "E&xit".
+#   desktop_session.sh BUILD-DIR [SCREENSHOT-DIR]
+# Exits 77 (skipped) only where no X server can start here.
+set -eu
+build=$(cd "$1" && pwd)
+shots=${2:-}
+
+for tool in Xvfb openbox xdotool xprop xwininfo xterm python3; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+pids=""
+cleanup() {
+    for pid in $pids; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; [ -n "$shots" ] && import -window root "$shots/failure.png" 2>/dev/null; exit 1; }
+
+# A display of our own: Xvfb picks a free number and writes it to the pipe.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids="$!"
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "SKIP: Xvfb cannot start here"; cat "$work/xvfb.log"; exit 77; }
+export DISPLAY=":$(cat "$work/display")"
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+openbox >"$work/openbox.log" 2>&1 &
+pids="$pids $!"
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+
+# The program beside its encoder, its settings, two WAVs.
+program="$work/program"
+mkdir -p "$program" "$work/wavs" "$work/mp3"
+cp "$build/bin/encoder" "$build/bin/L3ENC" "$build/bin/libsondrake_ui.so" "$program/"
+printf '[Directories]\r\nEncoderPath = %s\r\nLastPath = %s\r\nDestination = %s/\r\nSafeMode = 1\r\n[Switches]\r\nLoadMode = 0\r\n' \
+    "$program" "$work/wavs" "$work/mp3" >"$program/encoder.ini"
+python3 - "$work/wavs" <<'EOF'
+import math, struct, sys, wave
+for name in ("first.wav", "second.wav"):
+    with wave.open(f"{sys.argv[1]}/{name}", "wb") as w:
+        w.setnchannels(2); w.setsampwidth(2); w.setframerate(44100)
+        w.writeframes(b"".join(struct.pack("<hh", int(8000 * math.sin(i / 20)), 0)
+                               for i in range(44100)))
+EOF
+
+window_named() { # waits for a visible window titled exactly $1
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    fail "no window titled \"$1\" appeared"
+}
+gone() { # waits for window $1 to close
+    for _ in $(seq 100); do xwininfo -id "$1" >/dev/null 2>&1 || return 0; sleep 0.1; done
+    fail "window $1 did not close"
+}
+exact_title() { # window $1 carries exactly $2 in both title properties
+    net=$(xprop -id "$1" _NET_WM_NAME | sed 's/^[^"]*"\(.*\)"$/\1/')
+    old=$(xprop -id "$1" WM_NAME | sed 's/^[^"]*"\(.*\)"$/\1/')
+    [ "$net" = "$2" ] && [ "$old" = "$2" ] || fail "title of \"$2\" reads \"$net\" / \"$old\""
+}
+actions() { xprop -id "$1" _NET_WM_ALLOWED_ACTIONS; }
+no_action() { ! actions "$1" | grep -q "$2" || fail "$3 offers $2"; }
+has_action() { actions "$1" | grep -q "$2" || fail "$3 lacks $2"; }
+shot() { [ -z "$shots" ] || import -window root "$shots/$1.png"; }
+key() { xdotool key --clearmodifiers "$@"; sleep 0.3; }
+active_is() { [ "$(xdotool getactivewindow)" = "$1" ] || fail "$2 is not the active window"; }
+
+(cd "$work" && exec "$program/encoder") >"$work/program.log" 2>&1 &
+program_pid=$!
+pids="$pids $program_pid"
+
+main=$(window_named "Trelvin Sondrake 1.41")
+exact_title "$main" "Trelvin Sondrake 1.41"
+has_action "$main" _NET_WM_ACTION_MINIMIZE "the main window"
+no_action "$main" _NET_WM_ACTION_MAXIMIZE_HORZ "the main window"
+no_action "$main" _NET_WM_ACTION_RESIZE "the main window"
+active_is "$main" "the main window at start"
+shot main-window
+
+# Tab goes from the chosen bitrate past the check boxes and both lists to
+# the file list: the unchosen bitrates are no tab stops.
+key Tab Tab Tab Tab Tab Tab Tab
+tag_current() { # $1 title: File > Properties on the current file
+    key alt+f p
+    properties=$(window_named "MP3 Properties")
+    exact_title "$properties" "MP3 Properties"
+    no_action "$properties" _NET_WM_ACTION_MAXIMIZE_HORZ "the Properties dialog"
+    xdotool type --delay 20 "$1"; key Tab
+    xdotool type --delay 20 "The Band"; key Tab
+    xdotool type --delay 20 "Live"; key Tab
+    xdotool type --delay 20 "2026"; key Tab
+    xdotool type --delay 50 Rock; sleep 0.3 # keyboard search in the genre list
+    [ -z "$shots" ] || [ "$1" != "First" ] || shot properties-dialog
+    key Return
+    gone "$properties"
+}
+key Down
+tag_current First
+key Down
+tag_current Second
+key shift+Up # both files selected
+
+# Automatic delete (back past both lists), with its warning, then Encode.
+key shift+Tab shift+Tab shift+Tab
+key space
+warning=$(window_named "Warning")
+exact_title "$warning" "Warning"
+no_action "$warning" _NET_WM_ACTION_MAXIMIZE_HORZ "the warning"
+shot warning-message
+key Return
+gone "$warning"
+key Tab Tab Tab Tab Tab space # both lists, the file list, Destination, Encode
+script=$(window_named "TEMP.BAT")
+sleep 0.5
+active_is "$main" "the main window after Encode"
+
+for _ in $(seq 300); do
+    [ -f "$work/mp3/second.mp3" ] && [ ! -f "$work/wavs/second.wav" ] && break
+    sleep 0.1
+done
+for name in first second; do
+    mp3="$work/mp3/$name.mp3"
+    [ -s "$mp3" ] || fail "$name.mp3 was not made"
+    [ ! -e "$work/wavs/$name.wav" ] || fail "$name.wav was kept although its MP3 was made"
+    title=$(tail -c 128 "$mp3" | head -c 33 | tr -d '\0')
+    case $name in first) want="TAGFirst" ;; *) want="TAGSecond" ;; esac
+    [ "$(printf '%s' "$title" | sed 's/ *$//')" = "$want" ] || fail "$name.mp3 has the trailer \"$title\""
+    [ "$(tail -c 1 "$mp3" | od -An -tu1 | tr -d ' ')" = 17 ] || fail "$name.mp3 is not Rock"
+done
+shot script-window
+xdotool windowactivate --sync "$script"
+key Return # the terminal waits for it after the last line
+gone "$script"
+
+# Setup: Enter in the directory list opens a directory and nothing else.
+xdotool windowactivate --sync "$main"
+key alt+o s
+setup=$(window_named "Setup")
+exact_title "$setup" "Setup"
+no_action "$setup" _NET_WM_ACTION_MAXIMIZE_HORZ "the Setup dialog"
+shot setup-dialog
+key Tab Tab Tab Tab # from the chosen window mode past Okay, Cancel, drives to directories
+key Home Return
+xwininfo -id "$setup" >/dev/null 2>&1 || fail "Enter in the directory list closed Setup"
+key Escape
+gone "$setup"
+
+# Minimising a modal dialog must not hide the program.
+key alt+o d
+destination=$(window_named "Output Destination")
+exact_title "$destination" "Output Destination"
+shot destination-dialog
+xdotool windowminimize "$destination"
+sleep 1
+xwininfo -id "$destination" | grep -q IsViewable || fail "a minimised dialog stayed hidden"
+key Escape
+gone "$destination"
+
+key alt+h a
+about=$(window_named "About Sondrake")
+exact_title "$about" "About Sondrake"
+shot about-window
+key Return
+gone "$about"
+
+key alt+f x
+for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+! kill -0 "$program_pid" 2>/dev/null || fail "E&xit did not end the program"
+wait "$program_pid" || fail "the program ended with status $?"
+grep -q "LastPath = $work/wavs" "$program/encoder.ini" || fail "the settings were not written"
+echo "desktop session works"
