@@ -3,7 +3,7 @@
 
 #include "encode/batch_script.h"
 #include "encode/path_functions.h"
-#include "encode/script_rendering.h"
+#include "encode/shell_script.h"
 #include "tag/tag_entries.h"
 
 #include <QFile>

@@ -46,6 +46,7 @@ struct ScriptPlan {
     EncodeSwitches switches;
     QString appPath;
     QList<ScriptGroup> groups; // in file-list order
+    int jobs = 1;              // groups the sh script runs at once
 };
 
 using ShortPathFunction = std::function<QString(const QString &)>;

@@ -2,12 +2,13 @@
 
 #include "base/atomic_file.h"
 #include "path_functions.h"
-#include "script_rendering.h"
+#include "shell_script.h"
 #include "script_starter.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QThread>
 
 using namespace Qt::StringLiterals;
 
@@ -38,7 +39,10 @@ EncodeOutcome RunEncode(const EncodeRequest &given, const ScriptStarter &start)
         return refused(u"The encoder L3ENC was not found in \"%1\". "
                        "Choose its directory with Options, Setup."_s.arg(request.encoderPath));
 
-    const ScriptPlan plan = BuildScriptPlan(request, Module1::ShortPath, NativeSeparator);
+    ScriptPlan plan = BuildScriptPlan(request, Module1::ShortPath, NativeSeparator);
+    // LAME encodes a file on one core: as many files at once as this
+    // process may use processors.
+    plan.jobs = QThread::idealThreadCount();
     if (plan.groups.isEmpty())
         return refused(u"The selected files no longer exist in \"%1\": %2"_s.arg(
             request.directory, SelectedNames(request.files).join(u", "_s)));

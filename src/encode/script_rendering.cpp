@@ -7,19 +7,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The encoder's switches in their fixed order, whatever order they were set in.
-QStringList switchWords(const EncodeSwitches &switches)
-{
-    QStringList words;
-    if (switches.downmix)
-        words << u"-dm"_s;
-    if (switches.highQuality)
-        words << u"-hq"_s;
-    if (switches.crc)
-        words << u"-crc"_s;
-    return words;
-}
-
 QString quoted(const QString &text)
 {
     return u'"' + text + u'"';
@@ -30,7 +17,7 @@ QStringList commandLines(const ScriptPlan &plan, const ScriptGroup &group)
     QStringList lines;
     QString encoderLine = u"L3ENC "_s + group.shortWavPath + u' ' + group.shortOutputPath
         + u" -br "_s + plan.bitrate + u' ';
-    for (const QString &word : switchWords(plan.switches))
+    for (const QString &word : EncoderSwitchWords(plan.switches))
         encoderLine += word + u' ';
     lines << encoderLine;
     // REN cannot replace an MP3 an earlier run left under the long name; a
@@ -48,44 +35,18 @@ QStringList commandLines(const ScriptPlan &plan, const ScriptGroup &group)
     return lines;
 }
 
-// Each group's later lines run only when its encoder made the MP3 in this
-// run; the WAV goes only when the MP3 is really there and is not the WAV.
-QStringList shellLines(const ScriptPlan &plan, const ScriptGroup &group)
-{
-    QStringList lines;
-    QString encoderLine = u"./L3ENC "_s + ShellQuote(group.shortWavPath) + u' '
-        + ShellQuote(group.shortOutputPath) + u" -br "_s + plan.bitrate;
-    for (const QString &word : switchWords(plan.switches))
-        encoderLine += u' ' + word;
-    lines << encoderLine + u"; made=$?"_s;
-    const QString ifMade = u"[ $made -eq 0 ] && "_s;
-    const QString outputDirectory =
-        group.shortOutputPath.left(group.shortOutputPath.lastIndexOf(u'/') + 1);
-    const QString renamed = outputDirectory + group.longMp3Name;
-    if (renamed != group.shortOutputPath)
-        lines << ifMade + u"mv -f -- "_s + ShellQuote(group.shortOutputPath) + u' '
-                + ShellQuote(renamed);
-    if (group.fieldBlock)
-        lines << ifMade + ShellQuote(plan.appPath + u"encoder"_s) + u' '
-                + ShellQuote(group.longMp3Path) + u' ' + ShellQuote(*group.fieldBlock);
-    if (plan.switches.autoDelete)
-        lines << ifMade + u"is_mp3_of "_s + ShellQuote(group.longMp3Path) + u' '
-                + ShellQuote(group.shortWavPath) + u" && rm -f -- "_s
-                + ShellQuote(group.shortWavPath);
-    return lines;
-}
-
-// Whether $1 is a regular, non-empty file, not a link and not the WAV $2.
-constexpr char ShellPrelude[] =
-    "is_mp3_of() { [ -f \"$1\" ] && [ ! -h \"$1\" ] && [ -s \"$1\" ] && [ ! \"$1\" -ef \"$2\" ]; }\n";
-
 } // namespace
 
-QString ShellQuote(const QString &text)
+QStringList EncoderSwitchWords(const EncodeSwitches &switches)
 {
-    QString word = text;
-    word.replace(u'\'', u"'\\''"_s);
-    return u'\'' + word + u'\'';
+    QStringList words;
+    if (switches.downmix)
+        words << u"-dm"_s;
+    if (switches.highQuality)
+        words << u"-hq"_s;
+    if (switches.crc)
+        words << u"-crc"_s;
+    return words;
 }
 
 QString EscapeCommandLine(const QString &line)
@@ -111,16 +72,6 @@ QByteArray RenderCommandScript(const ScriptPlan &plan)
     for (const ScriptGroup &group : plan.groups) {
         for (const QString &line : commandLines(plan, group))
             script += ToLatin1OrQuestionMark(EscapeCommandLine(line)) + "\r\n";
-    }
-    return script;
-}
-
-QByteArray RenderShellScript(const ScriptPlan &plan)
-{
-    QByteArray script = ShellPrelude;
-    for (const ScriptGroup &group : plan.groups) {
-        for (const QString &line : shellLines(plan, group))
-            script += line.toUtf8() + '\n';
     }
     return script;
 }

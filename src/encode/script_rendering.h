@@ -4,10 +4,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
-// The text `text` as one single-quoted sh word: nothing inside can end it
-// or be expanded.
-QString ShellQuote(const QString &text);
+// The encoder's switches in their fixed order, whatever order they were set in.
+QStringList EncoderSwitchWords(const EncodeSwitches &switches);
 
 // A command-interpreter line made safe: "%" doubled everywhere, and "^"
 // before & | < > ^ where they stand outside double quotes.
@@ -16,7 +16,3 @@ QString EscapeCommandLine(const QString &line);
 // The script as the Windows command interpreter runs it: CRLF lines in the
 // ANSI code page (Latin-1 here).
 QByteArray RenderCommandScript(const ScriptPlan &plan);
-
-// The script as sh runs it on Linux: UTF-8, LF lines, every path and the
-// field block single-quoted.
-QByteArray RenderShellScript(const ScriptPlan &plan);

@@ -1,0 +1,219 @@
+#include "encode/batch_script.h"
+#include "encode/shell_script.h"
+#include "support/audio_files.h"
+#include "tag/tag_entries.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sndfile.h>
+
+#include <algorithm>
+#include <csignal>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// What a batch leaves: every file below the root with its bytes.
+QMap<QString, QByteArray> contents(const QString &root)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        file.open(QIODevice::ReadOnly);
+        files.insert(file.fileName().mid(root.size()), file.readAll());
+    }
+    return files;
+}
+
+} // namespace
+
+// The sh script's groups side by side: the same files as one after another,
+// never more encoders at once than allowed, and a clean stop when the
+// terminal closes.
+class TestParallelScript : public QObject {
+    Q_OBJECT
+
+    std::optional<QTemporaryDir> m_dir;
+
+    QString path(const QString &relative) const { return m_dir->filePath(relative); }
+
+    // A batch in `root`: good WAVs of different lengths, a corrupt one and
+    // one without audio among them, every one tagged, Automatic delete on.
+    ScriptPlan makeBatch(const QString &root, const QList<double> &seconds, int jobs,
+                         const QString &encoder = QStringLiteral(L3ENC_PROGRAM))
+    {
+        for (const QString &directory : {u"enc"_s, u"wav"_s, u"mp3"_s, u"tmp"_s})
+            QDir().mkpath(root + u'/' + directory);
+        QFile::copy(encoder, root + u"/enc/L3ENC"_s);
+        EncodeRequest request;
+        request.directory = root + u"/wav"_s;
+        request.destination = root + u"/mp3/"_s;
+        request.appPath = QStringLiteral(APP_PATH);
+        request.bitrate = u"128000"_s;
+        request.switches.autoDelete = true;
+        for (qsizetype i = 0; i < seconds.size(); ++i) {
+            const QString name = u"track %1.wav"_s.arg(i + 1, 2, 10, QChar(u'0'));
+            if (seconds[i] > 0) {
+                WriteWav(request.directory + u'/' + name, {2, 44100, SF_FORMAT_PCM_16, seconds[i]});
+            } else {
+                QFile bad(request.directory + u'/' + name);
+                bad.open(QIODevice::WriteOnly);
+                bad.write(seconds[i] < 0 ? "RIFF\x10\0\0\0WAVEfmt junk" : "");
+            }
+            request.files.append({name, true});
+            request.entries.append(MakeTagEntry({u"Title %1"_s.arg(i), u"Artist"_s, u"Album"_s,
+                                                 u"2026"_s, u"Rock"_s, {}}));
+        }
+        ScriptPlan plan = BuildScriptPlan(request, [](const QString &p) { return p; }, u'/');
+        plan.jobs = jobs;
+        QFile script(root + u"/enc/TEMP.BAT"_s);
+        script.open(QIODevice::WriteOnly);
+        script.write(RenderShellScript(plan));
+        return plan;
+    }
+
+    static QProcessEnvironment environmentIn(const QString &root)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"TMPDIR"_s, root + u"/tmp"_s);
+        return environment;
+    }
+
+    QByteArray runScript(const QString &root)
+    {
+        QProcess shell;
+        shell.setProcessEnvironment(environmentIn(root));
+        shell.setWorkingDirectory(root + u"/enc"_s);
+        shell.setProcessChannelMode(QProcess::MergedChannels);
+        shell.start(u"sh"_s, {u"TEMP.BAT"_s});
+        shell.waitForFinished(120000);
+        return shell.readAll();
+    }
+
+private Q_SLOTS:
+    void init() { m_dir.emplace(); }
+    void cleanup() { m_dir.reset(); }
+
+    void sideBySideMakesTheSameFiles()
+    {
+        const QList<double> seconds{1.5, -1, 0.5, 2.0, 0, 1.0};
+        const ScriptPlan one = makeBatch(path(u"one"_s), seconds, 1);
+        makeBatch(path(u"three"_s), seconds, 3);
+        QProcess syntax;
+        syntax.start(u"sh"_s, {u"-n"_s, path(u"three/enc/TEMP.BAT"_s)});
+        QVERIFY(syntax.waitForFinished());
+        QCOMPARE(syntax.exitCode(), 0);
+
+        const QByteArray alone = runScript(path(u"one"_s));
+        const QByteArray together = runScript(path(u"three"_s));
+        QMap<QString, QByteArray> first = contents(path(u"one"_s));
+        QMap<QString, QByteArray> second = contents(path(u"three"_s));
+        first.remove(u"/enc/L3ENC"_s);
+        second.remove(u"/enc/L3ENC"_s);
+        first.remove(u"/enc/TEMP.BAT"_s);
+        second.remove(u"/enc/TEMP.BAT"_s);
+        QCOMPARE(second.keys(), first.keys());
+        QCOMPARE(second, first); // MP3 audio, trailers, and which WAVs are left
+        QVERIFY(first.contains(u"/wav/track 02.wav"_s) && first.contains(u"/wav/track 05.wav"_s));
+        QCOMPARE(first.keys().filter(u"/mp3/"_s).size(), 4);
+        for (const QString &mp3 : first.keys().filter(u"/mp3/"_s))
+            QVERIFY2(first[mp3].right(128).startsWith("TAGTitle "), qPrintable(mp3));
+
+        // A line when each file starts and one when it ends, then the summary.
+        for (const QByteArray &output : {alone, together}) {
+            QCOMPARE(output.count(": encoding\n"), one.groups.size());
+            QVERIFY2(output.contains("[2/6] track 02.wav: MP3 NOT made, WAV kept"), output.constData());
+            QVERIFY2(output.contains("[3/6] track 03.wav: MP3 made, tagged, WAV deleted\n"), output.constData());
+            QVERIFY2(output.endsWith("Finished: 4 of 6 MP3(s) made, 2 failed (track 02.wav, "
+                                     "track 05.wav); 4 WAV(s) deleted, 2 kept.\n"),
+                     output.constData());
+        }
+        QVERIFY(QDir(path(u"three/tmp"_s)).isEmpty()); // no temporary file left
+    }
+
+    // A stand-in encoder notes when it starts and ends: no more than the
+    // allowed number run at once, and that many do.
+    void neverMoreEncodersThanAllowed()
+    {
+        const QString log = path(u"times"_s);
+        QFile standIn(path(u"stand-in"_s));
+        QVERIFY(standIn.open(QIODevice::WriteOnly));
+        standIn.write("#!/bin/sh\necho \"start $(date +%s%N)\" >>'" + log.toUtf8()
+                      + "'\nsleep 0.3\nprintf mp3 >\"$2\"\necho \"end $(date +%s%N)\" >>'"
+                      + log.toUtf8() + "'\n");
+        standIn.close();
+        QVERIFY(standIn.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        makeBatch(path(u"b"_s), QList<double>(7, 0.1), 3, standIn.fileName());
+        runScript(path(u"b"_s));
+
+        QFile times(log);
+        QVERIFY(times.open(QIODevice::ReadOnly));
+        QList<std::pair<qint64, int>> events;
+        for (const QByteArray &line : times.readAll().split('\n')) {
+            if (!line.isEmpty())
+                events.append({line.mid(line.indexOf(' ') + 1).toLongLong(),
+                               line.startsWith("start") ? 1 : -1});
+        }
+        QCOMPARE(events.size(), 14);
+        std::sort(events.begin(), events.end()); // an end before a start at the same time
+        int running = 0, most = 0;
+        for (const auto &[time, change] : events)
+            most = std::max(most, running += change);
+        QCOMPARE(most, 3);
+    }
+
+    // Closing the terminal sends SIGHUP to the script's process group while
+    // several groups run: nothing half made, no temporary file, and no WAV
+    // gone whose MP3 was not finished.
+    void closingTheTerminalStopsEveryGroup()
+    {
+        const QString root = path(u"c"_s);
+        const ScriptPlan plan = makeBatch(root, QList<double>(4, 40.0), 2);
+        QProcess shell;
+        shell.setProcessEnvironment(environmentIn(root));
+        shell.setWorkingDirectory(root + u"/enc"_s);
+        shell.setProcessChannelMode(QProcess::MergedChannels);
+        // Its own process group, as in a terminal.
+        shell.start(u"setsid"_s, {u"sh"_s, u"TEMP.BAT"_s});
+        QVERIFY(shell.waitForStarted());
+        QByteArray output;
+        while (output.count(": encoding") < 2 && shell.waitForReadyRead(10000))
+            output += shell.readAll();
+        QCOMPARE(output.count(": encoding"), 2);
+        QTest::qWait(300);
+        const QString group = QString::number(shell.processId());
+        QCOMPARE(::kill(-pid_t(shell.processId()), SIGHUP), 0);
+        QVERIFY(shell.waitForFinished(10000));
+        QTest::qWait(300); // the encoders end with the script
+
+        // Nothing of the group is left running (an ended one may wait to be reaped).
+        QProcess ps;
+        ps.start(u"ps"_s, {u"-e"_s, u"-o"_s, u"pgid=,stat=,args="_s});
+        QVERIFY(ps.waitForFinished());
+        for (const QByteArray &line : ps.readAll().split('\n')) {
+            const QList<QByteArray> words = line.simplified().split(' ');
+            if (words.size() >= 2 && words[0] == group.toUtf8() && !words[1].startsWith('Z'))
+                QFAIL(qPrintable(u"still running: "_s + QString::fromUtf8(line)));
+        }
+        QVERIFY(QDir(root + u"/tmp"_s).isEmpty());
+        QCOMPARE(QDir(root + u"/mp3"_s).entryList(QDir::Files | QDir::Hidden).filter(u".L3ENC"_s),
+                 QStringList());
+        for (const ScriptGroup &group : plan.groups) {
+            const bool wavLeft = QFile::exists(group.shortWavPath);
+            const bool mp3Made = QFile::exists(group.longMp3Path);
+            QVERIFY2(wavLeft || mp3Made, qPrintable(group.listedName + u" lost"_s));
+            if (mp3Made) // a whole MP3, never a part
+                QVERIFY(qAbs(DecodedSeconds(group.longMp3Path) - 40.0) < 0.05);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestParallelScript)
+#include "tst_parallel_script.moc"
