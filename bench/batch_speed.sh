@@ -54,7 +54,7 @@ our_script() { # $1 = groups at once
 }
 peer() {
     rm -rf "$work/out"/*
-    find "$work/wav" -name '*.wav' -print0 | xargs -0 -P "$jobs" -I{} sh -c '
+    find "$work/wav" -name '*.wav' -print0 | sort -z | xargs -0 -P "$jobs" -I{} sh -c '
         name=$(basename "$1" .wav)
         lame --quiet --cbr -b 128 "$1" "$2/$name.mp3" &&
         id3v2 -1 -t "$name" -a "The Band" -A "The Album" -y 2026 -g 17 -c bench "$2/$name.mp3"' \

@@ -188,7 +188,7 @@ private Q_SLOTS:
             output += shell.readAll();
         QCOMPARE(output.count(": encoding"), 2);
         QTest::qWait(150);
-        const QString group = QString::number(shell.processId());
+        const QString processGroup = QString::number(shell.processId());
         QCOMPARE(::kill(-pid_t(shell.processId()), SIGHUP), 0);
         QVERIFY(shell.waitForFinished(10000));
         QTest::qWait(300); // the encoders end with the script
@@ -199,7 +199,7 @@ private Q_SLOTS:
         QVERIFY(ps.waitForFinished());
         for (const QByteArray &line : ps.readAll().split('\n')) {
             const QList<QByteArray> words = line.simplified().split(' ');
-            if (words.size() >= 2 && words[0] == group.toUtf8() && !words[1].startsWith('Z'))
+            if (words.size() >= 2 && words[0] == processGroup.toUtf8() && !words[1].startsWith('Z'))
                 QFAIL(qPrintable(u"still running: "_s + QString::fromUtf8(line)));
         }
         QVERIFY(QDir(root + u"/tmp"_s).isEmpty());
