@@ -89,6 +89,9 @@ private Q_SLOTS:
     {
         for (const QString &name : {u"L3ENC"_s, u"TEMP.BAT"_s})
             QFile::remove(m_program.filePath(name));
+        const QString locked = m_wavs.filePath(u"locked"_s);
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QDir(locked).removeRecursively();
     }
 
     void startStates()
@@ -225,8 +228,6 @@ private Q_SLOTS:
         window.Form_Load();
         QVERIFY(!window.Dir1->setPath(locked));
         QCOMPARE(window.Dir1->path(), m_wavs.path());
-        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QDir(locked).removeRecursively();
     }
 
     void directoryChangeResetsEntries()
