@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QScreen>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -352,11 +353,13 @@ private Q_SLOTS:
                               .replace("LoadMode = 0", "LoadMode = 1"));
         Form1 window(m_program.path());
         bool mainWindowVisible = true;
+        QPoint offCentre;
         SetupValues shown;
         ModalWatcher watcher([&](QWidget *modal) {
             auto *setup = qobject_cast<Form2 *>(modal);
             QVERIFY(setup);
             mainWindowVisible = window.isVisible();
+            offCentre = setup->geometry().center() - setup->screen()->availableGeometry().center();
             shown = {setup->Dir2->path(), qint16(setup->Option11->isChecked()),
                      qint16(setup->Option1->isChecked())};
             setup->Command1->click();
@@ -364,6 +367,8 @@ private Q_SLOTS:
         window.Form_Load();
         QCOMPARE(watcher.seen(), 1);
         QVERIFY(!mainWindowVisible);
+        // Centred (to a pixel or two), with no window to centre on.
+        QVERIFY(qAbs(offCentre.x()) <= 2 && qAbs(offCentre.y()) <= 2);
         QCOMPARE(shown.loadMode, qint16(0));    // "Normal Window"
         QCOMPARE(shown.deleteWatch, qint16(1)); // "Yes (recommended)"
         const QString expectedEncoder = fileMissing ? m_program.path() : u"/stored/encoder"_s;
