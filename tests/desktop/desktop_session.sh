@@ -178,4 +178,19 @@ for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; d
 ! kill -0 "$program_pid" 2>/dev/null || fail "E&xit did not end the program"
 wait "$program_pid" || fail "the program ended with status $?"
 grep -q "LastPath = $work/wavs" "$program/encoder.ini" || fail "the settings were not written"
+
+# The first start: Setup opens before the main window, centred on the screen.
+rm "$program/encoder.ini"
+(cd "$work" && exec "$program/encoder") >"$work/program.log" 2>&1 &
+program_pid=$!
+pids="$pids $program_pid"
+setup=$(window_named "Setup")
+sleep 0.3
+eval "$(xwininfo -id "$setup" | sed -n 's/^ *Absolute upper-left X: *\(-*[0-9]*\)/x=\1/p; s/^ *Absolute upper-left Y: *\(-*[0-9]*\)/y=\1/p; s/^ *Width: *\([0-9]*\)/w=\1/p; s/^ *Height: *\([0-9]*\)/h=\1/p')"
+dx=$((x + w / 2 - 512)) dy=$((y + h / 2 - 384))
+[ "${dx#-}" -le 40 ] && [ "${dy#-}" -le 40 ] || fail "the first Setup is not centred (at $x,$y)"
+key Escape
+main=$(window_named "Trelvin Sondrake 1.41")
+key alt+f x
+wait "$program_pid" || fail "the program ended with status $?"
 echo "desktop session works"
