@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -139,13 +140,13 @@ private Q_SLOTS:
     }
 
     // A stand-in encoder notes when it starts and ends: no more than the
-    // allowed number run at once, and that many do.
+    // allowed number run at once, and that many do, at a lower priority.
     void neverMoreEncodersThanAllowed()
     {
         const QString log = path(u"times"_s);
         QFile standIn(path(u"stand-in"_s));
         QVERIFY(standIn.open(QIODevice::WriteOnly));
-        standIn.write("#!/bin/sh\necho \"start $(date +%s%N)\" >>'" + log.toUtf8()
+        standIn.write("#!/bin/sh\necho \"start $(date +%s%N) $(nice)\" >>'" + log.toUtf8()
                       + "'\nsleep 0.3\nprintf mp3 >\"$2\"\necho \"end $(date +%s%N)\" >>'"
                       + log.toUtf8() + "'\n");
         standIn.close();
@@ -156,10 +157,14 @@ private Q_SLOTS:
         QFile times(log);
         QVERIFY(times.open(QIODevice::ReadOnly));
         QList<std::pair<qint64, int>> events;
+        const int niceness = std::min(19, ::getpriority(PRIO_PROCESS, 0) + 10);
         for (const QByteArray &line : times.readAll().split('\n')) {
-            if (!line.isEmpty())
-                events.append({line.mid(line.indexOf(' ') + 1).toLongLong(),
-                               line.startsWith("start") ? 1 : -1});
+            const QList<QByteArray> words = line.split(' ');
+            if (words.size() < 2)
+                continue;
+            events.append({words[1].toLongLong(), words[0] == "start" ? 1 : -1});
+            if (words[0] == "start")
+                QCOMPARE(words.value(2).toInt(), niceness);
         }
         QCOMPARE(events.size(), 14);
         std::sort(events.begin(), events.end()); // an end before a start at the same time
