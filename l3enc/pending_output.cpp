@@ -131,9 +131,13 @@ bool PendingOutput::createNamed(std::string &error)
             return false;
         }
         removeOnSignal(m_directory, name);
-        m_temporaryName = name;
-        m_stream = ::fdopen(fd, "wb+");
-        return m_stream != nullptr;
+        m_temporaryName = name; // removed by discard() if anything below fails
+        if (!(m_stream = ::fdopen(fd, "wb+"))) {
+            ::close(fd);
+            error = withErrno("cannot write beside the output");
+            return false;
+        }
+        return true;
     }
     error = "cannot find a free temporary name beside the output";
     return false;
