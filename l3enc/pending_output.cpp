@@ -91,7 +91,6 @@ PendingOutput::~PendingOutput()
 
 bool PendingOutput::create(const std::string &outputPath, std::string &error)
 {
-    m_outputPath = outputPath;
     const std::size_t slash = outputPath.rfind('/');
     const std::string directory = slash == std::string::npos ? "."
         : slash == 0                                         ? "/"

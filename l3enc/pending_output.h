@@ -33,7 +33,6 @@ private:
     bool linkUnder(const std::string &name);
     void discard();
 
-    std::string m_outputPath;
     std::string m_name;          // the output's name in its directory
     std::string m_temporaryName; // while the file has a temporary name
     int m_directory = -1;

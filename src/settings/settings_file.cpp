@@ -2,6 +2,7 @@
 
 #include "base/atomic_file.h"
 #include "base/read_number.h"
+#include "base/regular_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +11,6 @@
 
 #include <fcntl.h>
 #include <optional>
-#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -60,16 +60,13 @@ std::optional<qint16> numberOf(const QStringList &lines, int lineNumber, qsizety
 
 bool ReadSettings(const QString &filePath, Settings &settings, const DirectoryShower &showLastPath)
 {
-    // Only a regular file: opening a FIFO would wait for ever, a device
-    // could do anything. Non-blocking, then the type of what was opened.
-    const int fd = ::open(QFile::encodeName(filePath).constData(),
-                          O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    struct stat info{};
+    // Only a regular file: a FIFO or a device is a reading failure.
+    const RegularFile opened = OpenRegularFile(QFile::encodeName(filePath), O_RDONLY);
+    if (opened.descriptor < 0)
+        return false;
     QFile file;
-    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)
-        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        if (fd >= 0)
-            ::close(fd);
+    if (!file.open(opened.descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(opened.descriptor);
         return false;
     }
     const QStringList lines = firstLines(QString::fromUtf8(file.read(LongestSettingsFile)));

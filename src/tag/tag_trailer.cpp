@@ -2,10 +2,11 @@
 
 #include "latin1_text.h"
 
+#include "base/regular_file.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -156,28 +157,14 @@ TagWriteResult WriteTagTrailer(const QByteArray &name, const Id3v1Tag &tag)
         return failed(TagWriteFailure::GenreOutOfRange);
     const QByteArray record = BuildTagTrailer(tag);
 
-    if (name.isEmpty())
-        return failed(TagWriteFailure::NoSuchFile, ENOENT);
+    const RegularFile opened = OpenRegularFile(name, O_RDWR);
+    if (opened.descriptor < 0) {
+        return opened.error != 0 ? failed(openFailure(opened.error), opened.error)
+                                 : failed(TagWriteFailure::NotRegularFile);
+    }
+    FileHandle file(opened.descriptor);
 
-    // Look at the type before opening: opening a FIFO or a device can block
-    // or have side effects.
-    struct stat info {};
-    if (::stat(name.constData(), &info) != 0)
-        return failed(openFailure(errno), errno);
-    if (!S_ISREG(info.st_mode))
-        return failed(TagWriteFailure::NotRegularFile);
-
-    // No O_CREAT: a missing file stays missing. O_NONBLOCK guards against the
-    // path being swapped for a FIFO between stat() and open().
-    FileHandle file(::open(name.constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.get() < 0)
-        return failed(openFailure(errno), errno);
-    if (::fstat(file.get(), &info) != 0)
-        return failed(TagWriteFailure::ReadFailed, errno);
-    if (!S_ISREG(info.st_mode))
-        return failed(TagWriteFailure::NotRegularFile);
-
-    const off_t length = info.st_size;
+    const off_t length = off_t(opened.size);
     if (length <= TagTrailerSize)
         return failed(TagWriteFailure::TooShort);
 
