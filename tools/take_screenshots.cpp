@@ -37,7 +37,6 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setStyle(u"windows"_s); // as the program shows itself
     QApplication::setWindowIcon(QIcon(u":/trelvin-sondrake.png"_s));
-    UseOneFontForAllWindows();
     if (argc != 3) {
         std::fprintf(stderr, "usage: take_screenshots OUTPUT-DIR WAV-DIR\n");
         return 2;
@@ -47,6 +46,7 @@ int main(int argc, char *argv[])
     QTemporaryDir program;
 
     Form1 main(program.path());
+    UseOneFontForAllWindows(main.centralWidget());
     main.Dir1->setPath(wavs);
     main.File1->setCurrentRow(0);
     main.File1->item(0)->setSelected(true);

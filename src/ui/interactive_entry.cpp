@@ -49,10 +49,10 @@ extern "C" Q_DECL_EXPORT int sondrake_run_interactive(int argc, char *argv[])
     // to every window title, and each window must carry exactly its caption.
     QGuiApplication::setDesktopFileName(QStringLiteral(SONDRAKE_APP_ID));
     QApplication::setWindowIcon(QIcon(u":/trelvin-sondrake.png"_s));
-    UseOneFontForAllWindows();
     DialogsStayOnScreen dialogsStayOnScreen;
     application.installEventFilter(&dialogsStayOnScreen);
     Form1 window;
+    UseOneFontForAllWindows(window.centralWidget());
     window.Form_Load();
     window.show();
     window.activateWindow(); // its menu mnemonics work from the first moment

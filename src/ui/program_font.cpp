@@ -2,7 +2,6 @@
 
 #include "about_window.h"
 #include "destination_dialog.h"
-#include "main_window.h"
 #include "properties_dialog.h"
 #include "setup_dialog.h"
 
@@ -68,13 +67,10 @@ double largestFittingSize(QWidget *form, double from)
 
 } // namespace
 
-void UseOneFontForAllWindows()
+void UseOneFontForAllWindows(QWidget *mainWindowClient)
 {
-    double size = QApplication::font().pointSizeF();
-    {
-        Form1 window(QApplication::applicationDirPath());
-        size = largestFittingSize(window.centralWidget(), size);
-    }
+    double size = largestFittingSize(mainWindowClient, QApplication::font().pointSizeF());
+    mainWindowClient->setFont(QFont()); // it takes the application's again
     Form2 setup({});
     size = largestFittingSize(&setup, size);
     Form3 about;
