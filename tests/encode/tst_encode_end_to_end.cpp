@@ -1,10 +1,10 @@
 #include "encode/encode_run.h"
 #include "support/audio_files.h"
+#include "support/script_runs.h"
 #include "tag/tag_entries.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -59,14 +59,9 @@ private Q_SLOTS:
         QByteArray output;
         const EncodeOutcome outcome = RunEncode(
             request, [&](const QString &directory, const QString &script) {
-                QProcess shell;
-                shell.setWorkingDirectory(directory);
-                shell.setProcessChannelMode(QProcess::MergedChannels);
-                shell.start(u"sh"_s, {script});
-                shell.waitForFinished(120000);
-                output = shell.readAll();
-                return shell.exitStatus() == QProcess::NormalExit ? Result::success()
-                                                                  : Result::failure(u"crashed"_s);
+                const ScriptRun run = RunScript(directory, script);
+                output = run.output;
+                return run.finished ? Result::success() : Result::failure(u"did not end"_s);
             });
         QCOMPARE(outcome.kind, EncodeOutcome::Kind::Started);
 

@@ -1,9 +1,9 @@
 #include "encode/encode_run.h"
 #include "support/audio_files.h"
+#include "support/script_runs.h"
 #include "tag/tag_entries.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QMap>
 #include <QProcess>
@@ -35,23 +35,6 @@ struct Expected {
     Fate fate;
     double seconds = 0; // for NewMp3
 };
-
-// What a path is, without following links and without opening FIFOs.
-QByteArray describe(const QString &path)
-{
-    struct stat info{};
-    const QByteArray name = QFile::encodeName(path);
-    if (::lstat(name.constData(), &info) != 0)
-        return {};
-    if (S_ISLNK(info.st_mode))
-        return QByteArray("link to " + QFile::encodeName(QFile::symLinkTarget(path)));
-    if (S_ISDIR(info.st_mode))
-        return "directory";
-    if (!S_ISREG(info.st_mode))
-        return "special";
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QByteArray("file " + file.readAll()) : "unreadable"_ba;
-}
 
 struct Fixture {
     QString root;
@@ -114,25 +97,10 @@ struct Row {
     const char *skipUnless = nullptr; // "root" or "user"
 };
 
-// Runs `script` in `directory` with sh; false when it had to be killed.
-bool runScript(const QString &directory, const QString &script)
-{
-    QProcess shell;
-    shell.setWorkingDirectory(directory);
-    shell.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    shell.setStandardOutputFile(QProcess::nullDevice());
-    shell.start(u"sh"_s, {script});
-    if (shell.waitForFinished(60000))
-        return true;
-    shell.kill();
-    shell.waitForFinished();
-    return false;
-}
-
 ScriptStarter runningStarter(bool *finished)
 {
     return [finished](const QString &directory, const QString &script) {
-        *finished = runScript(directory, script);
+        *finished = RunScript(directory, script).finished;
         return Result::success();
     };
 }
@@ -173,8 +141,8 @@ const QList<Row> &rows()
              EncodeRequest again = f.request;
              again.files.first().selected = false;
              QCOMPARE(RunEncode(again, keepingStarter(second)).kind, EncodeOutcome::Kind::Started);
-             QVERIFY(runScript(f.path(u"enc"_s), first));
-             QVERIFY(runScript(f.path(u"enc"_s), second));
+             QVERIFY(RunScript(f.path(u"enc"_s), first).finished);
+             QVERIFY(RunScript(f.path(u"enc"_s), second).finished);
              QFile::remove(first);
              QFile::remove(second);
          }},
@@ -328,18 +296,6 @@ class TestEncodeFaults : public QObject {
     QStringList m_mounts;
     QString m_startDirectory = QDir::currentPath();
 
-    QMap<QString, QByteArray> snapshot(const QString &root) const
-    {
-        QMap<QString, QByteArray> files;
-        QDirIterator it(root, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString path = it.next();
-            files.insert(path.mid(root.size() + 1), describe(path));
-        }
-        return files;
-    }
-
 private Q_SLOTS:
     void faults_data()
     {
@@ -373,7 +329,7 @@ private Q_SLOTS:
         if (QTest::currentTestFailed())
             return;
 
-        QMap<QString, QByteArray> before = snapshot(f.root);
+        QMap<QString, QByteArray> before = SnapshotTree(f.root);
         const QString workingDirectory = QDir::currentPath();
         if (fault.run) {
             fault.run(f);
@@ -387,7 +343,7 @@ private Q_SLOTS:
         }
         if (QTest::currentTestFailed())
             return;
-        QMap<QString, QByteArray> after = snapshot(f.root);
+        QMap<QString, QByteArray> after = SnapshotTree(f.root);
 
         for (const Expected &expected : fault.expected + f.expected) {
             const QByteArray was = before.take(expected.path);

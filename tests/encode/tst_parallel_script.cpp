@@ -1,10 +1,10 @@
 #include "encode/batch_script.h"
 #include "encode/shell_script.h"
 #include "support/audio_files.h"
+#include "support/script_runs.h"
 #include "tag/tag_entries.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -17,23 +17,6 @@
 #include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// What a batch leaves: every file below the root with its bytes.
-QMap<QString, QByteArray> contents(const QString &root)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
-        file.open(QIODevice::ReadOnly);
-        files.insert(file.fileName().mid(root.size()), file.readAll());
-    }
-    return files;
-}
-
-} // namespace
 
 // The sh script's groups side by side: the same files as one after another,
 // never more encoders at once than allowed, and a clean stop when the
@@ -87,15 +70,9 @@ class TestParallelScript : public QObject {
         return environment;
     }
 
-    QByteArray runScript(const QString &root)
+    static QByteArray runScript(const QString &root)
     {
-        QProcess shell;
-        shell.setProcessEnvironment(environmentIn(root));
-        shell.setWorkingDirectory(root + u"/enc"_s);
-        shell.setProcessChannelMode(QProcess::MergedChannels);
-        shell.start(u"sh"_s, {u"TEMP.BAT"_s});
-        shell.waitForFinished(120000);
-        return shell.readAll();
+        return RunScript(root + u"/enc"_s, u"TEMP.BAT"_s, environmentIn(root)).output;
     }
 
 private Q_SLOTS:
@@ -114,17 +91,15 @@ private Q_SLOTS:
 
         const QByteArray alone = runScript(path(u"one"_s));
         const QByteArray together = runScript(path(u"three"_s));
-        QMap<QString, QByteArray> first = contents(path(u"one"_s));
-        QMap<QString, QByteArray> second = contents(path(u"three"_s));
-        first.remove(u"/enc/L3ENC"_s);
-        second.remove(u"/enc/L3ENC"_s);
-        first.remove(u"/enc/TEMP.BAT"_s);
-        second.remove(u"/enc/TEMP.BAT"_s);
+        QMap<QString, QByteArray> first = SnapshotTree(path(u"one"_s));
+        QMap<QString, QByteArray> second = SnapshotTree(path(u"three"_s));
+        first.remove(u"enc/TEMP.BAT"_s); // says how many run at once
+        second.remove(u"enc/TEMP.BAT"_s);
         QCOMPARE(second.keys(), first.keys());
         QCOMPARE(second, first); // MP3 audio, trailers, and which WAVs are left
-        QVERIFY(first.contains(u"/wav/track 02.wav"_s) && first.contains(u"/wav/track 05.wav"_s));
-        QCOMPARE(first.keys().filter(u"/mp3/"_s).size(), 4);
-        for (const QString &mp3 : first.keys().filter(u"/mp3/"_s))
+        QVERIFY(first.contains(u"wav/track 02.wav"_s) && first.contains(u"wav/track 05.wav"_s));
+        QCOMPARE(first.keys().filter(u"mp3/"_s).size(), 4);
+        for (const QString &mp3 : first.keys().filter(u"mp3/"_s))
             QVERIFY2(first[mp3].right(128).startsWith("TAGTitle "), qPrintable(mp3));
 
         // A line when each file starts and one when it ends, then the summary.

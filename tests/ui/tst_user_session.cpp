@@ -3,6 +3,7 @@
 #include "properties_dialog.h"
 #include "support/audio_files.h"
 #include "support/modal_watcher.h"
+#include "support/script_runs.h"
 #include "wav_file_list.h"
 
 #include <QCheckBox>
@@ -11,7 +12,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -79,10 +79,8 @@ private Q_SLOTS:
         Form1 window(program);
         window.Form_Load();
         window.setScriptStarter([](const QString &directory, const QString &script) {
-            QProcess shell;
-            shell.setWorkingDirectory(directory);
-            shell.start(u"sh"_s, {script});
-            return shell.waitForFinished(120000) ? Result::success() : Result::failure(u"hung"_s);
+            return RunScript(directory, script).finished ? Result::success()
+                                                         : Result::failure(u"did not end"_s);
         });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
