@@ -9,18 +9,15 @@ RegularFile OpenRegularFile(const QByteArray &path, int flags)
 {
     struct stat info{};
     if (path.isEmpty())
-        return {-1, ENOENT, 0};
+        return {UniqueFd(), ENOENT, 0};
     if (::stat(path.constData(), &info) != 0)
-        return {-1, errno, 0};
+        return {UniqueFd(), errno, 0};
     if (!S_ISREG(info.st_mode))
         return {};
-    const int fd = ::open(path.constData(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return {-1, errno, 0};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        const int error = S_ISREG(info.st_mode) ? errno : 0;
-        ::close(fd);
-        return {-1, error, 0};
-    }
-    return {fd, 0, qint64(info.st_size)};
+    UniqueFd fd(::open(path.constData(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!fd)
+        return {UniqueFd(), errno, 0};
+    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return {UniqueFd(), S_ISREG(info.st_mode) ? errno : 0, 0};
+    return {std::move(fd), 0, qint64(info.st_size)};
 }

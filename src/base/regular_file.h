@@ -1,5 +1,7 @@
 #pragma once
 
+#include "unique_fd.h"
+
 #include <QByteArray>
 
 // A regular file, opened without ever blocking on anything else: its type is
@@ -7,11 +9,11 @@
 // device can act on it) and again on what was opened, in case the path was
 // swapped in between. Nothing is created: a missing file stays missing.
 struct RegularFile {
-    int descriptor = -1; // the open file, or -1
-    int error = 0;       // with -1: errno of the failed look or open; 0: not a regular file
+    UniqueFd descriptor; // the open file, or none
+    int error = 0;       // without one: errno of the failed look or open; 0: not a regular file
     qint64 size = 0;
 };
 
 // Opens the file at `path` (the file system's bytes) with `flags` (O_RDONLY,
-// O_RDWR). The caller closes the descriptor.
+// O_RDWR).
 RegularFile OpenRegularFile(const QByteArray &path, int flags);

@@ -61,14 +61,13 @@ std::optional<qint16> numberOf(const QStringList &lines, int lineNumber, qsizety
 bool ReadSettings(const QString &filePath, Settings &settings, const DirectoryShower &showLastPath)
 {
     // Only a regular file: a FIFO or a device is a reading failure.
-    const RegularFile opened = OpenRegularFile(QFile::encodeName(filePath), O_RDONLY);
-    if (opened.descriptor < 0)
+    RegularFile opened = OpenRegularFile(QFile::encodeName(filePath), O_RDONLY);
+    if (!opened.descriptor)
         return false;
     QFile file;
-    if (!file.open(opened.descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(opened.descriptor);
+    if (!file.open(opened.descriptor.get(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return false;
-    }
+    opened.descriptor.release(); // the QFile closes it now
     const QStringList lines = firstLines(QString::fromUtf8(file.read(LongestSettingsFile)));
     file.close();
 

@@ -28,31 +28,6 @@ void appendField(QByteArray &record, const QString &text, qsizetype width)
     record.append(width - bytes.size(), ' ');
 }
 
-// A file descriptor that closes itself; close() errors matter only on the
-// success path, which closes explicitly.
-class FileHandle {
-public:
-    explicit FileHandle(int fd) : m_fd(fd) {}
-    ~FileHandle()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileHandle(const FileHandle &) = delete;
-    FileHandle &operator=(const FileHandle &) = delete;
-
-    int get() const { return m_fd; }
-    bool close()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int m_fd;
-};
-
 // Repeats a positional read or write until all `size` bytes are through: a
 // short transfer is no error, an interrupted one is tried again.
 template <typename Byte, typename Transfer>
@@ -62,6 +37,8 @@ bool transferAll(Transfer transfer, int fd, Byte *data, qsizetype size, off_t of
         const ssize_t done = transfer(fd, data, size_t(size), offset);
         if (done < 0 && errno == EINTR)
             continue;
+        if (done == 0)
+            errno = ENODATA; // the file ended early, which sets no errno of its own
         if (done <= 0)
             return false;
         data += done;
@@ -151,20 +128,20 @@ QByteArray BuildTagTrailer(const Id3v1Tag &tag)
     return record;
 }
 
-TagWriteResult WriteTagTrailer(const QByteArray &name, const Id3v1Tag &tag)
+TagWriteResult WriteTagTrailer(const QByteArray &path, const Id3v1Tag &tag)
 {
     if (tag.genre < -1 || tag.genre > 255)
         return failed(TagWriteFailure::GenreOutOfRange);
     const QByteArray record = BuildTagTrailer(tag);
 
-    const RegularFile opened = OpenRegularFile(name, O_RDWR);
-    if (opened.descriptor < 0) {
+    RegularFile opened = OpenRegularFile(path, O_RDWR);
+    if (!opened.descriptor) {
         return opened.error != 0 ? failed(openFailure(opened.error), opened.error)
                                  : failed(TagWriteFailure::NotRegularFile);
     }
-    FileHandle file(opened.descriptor);
+    UniqueFd file = std::move(opened.descriptor);
 
-    const off_t length = off_t(opened.size);
+    const auto length = off_t(opened.size);
     if (length <= TagTrailerSize)
         return failed(TagWriteFailure::TooShort);
 
