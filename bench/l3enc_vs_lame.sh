@@ -9,19 +9,7 @@ command -v lame >/dev/null || { echo "lame is not installed (apt-get install lam
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-python3 - "$work/in.wav" <<'PY'
-import math, random, struct, sys, wave
-random.seed(1)
-rate, seconds = 44100, 60
-frames = bytearray()
-for i in range(rate * seconds):
-    t = i / rate
-    left = 0.3 * math.sin(2 * math.pi * 220 * t) + 0.1 * (random.random() - 0.5)
-    right = 0.3 * math.sin(2 * math.pi * 330 * t * (1 + 0.01 * math.sin(t))) + 0.1 * (random.random() - 0.5)
-    frames += struct.pack('<hh', int(left * 32767), int(right * 32767))
-with wave.open(sys.argv[1], 'wb') as out:
-    out.setnchannels(2); out.setsampwidth(2); out.setframerate(rate); out.writeframes(bytes(frames))
-PY
+python3 "$(dirname "$0")/../tests/support/make_wavs.py" music "$work/in.wav" 60
 
 seconds() { # best of three wall-clock runs of "$@", in seconds
     best=""

@@ -22,9 +22,9 @@ int main(int argc, char *argv[])
     }
     const QString encoderDir = QString::fromLocal8Bit(argv[1]);
     EncodeRequest request;
-    request.directory = AbsolutePath(QString::fromLocal8Bit(argv[2]));
-    request.destination = WithTrailingSeparator(AbsolutePath(QString::fromLocal8Bit(argv[3])));
-    request.appPath = WithTrailingSeparator(AbsolutePath(QString::fromLocal8Bit(argv[4])));
+    request.directory = AbsolutePath(QString::fromLocal8Bit(argv[2]), QDir::currentPath());
+    request.destination = WithTrailingSeparator(AbsolutePath(QString::fromLocal8Bit(argv[3]), QDir::currentPath()));
+    request.appPath = WithTrailingSeparator(AbsolutePath(QString::fromLocal8Bit(argv[4]), QDir::currentPath()));
     request.bitrate = u"128000"_s;
     const QStringList names = QDir(request.directory).entryList({u"*.wav"_s}, QDir::Files,
                                                                 QDir::Name);

@@ -53,7 +53,9 @@ std::string EncoderUsage()
            "  -dm       downmix stereo to mono\n"
            "  -hq       high-quality encoding (slower)\n"
            "  -crc      CRC error protection in every frame\n"
-           "Exit status: 0 done, 1 failed (the output path as it was), 2 usage.\n"
+           "Exit status: 0 done, 1 failed (the output path as it was), 2 usage,\n"
+           "  3 MP3 made, but the WAV is not safe to delete (incomplete, still being\n"
+           "  written, or changed while it was read; the reason is printed).\n"
            "  --help     show this text\n"
            "  --version  show the version\n";
 }

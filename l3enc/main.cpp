@@ -1,16 +1,23 @@
 // L3ENC: encodes one WAV file to a constant-bitrate MP3.
 //   L3ENC <input.wav> <output.mp3> -br <bits/s> [-dm] [-hq] [-crc]
-// Exit status: 0 done, 1 failed (the output path as it was), 2 usage.
+// Exit status: 0 done, 1 failed (the output path as it was), 2 usage,
+// 3 made from a WAV that is not safe to delete (incomplete, still being
+// written, or changed while it was read).
+// With L3ENC_RECEIPT set, its exit leaves there one line for the script's
+// delete decision: "safe WAV-IDENTITY MP3-DEVICE MP3-INODE" or "keep REASON".
 
 #include "command_line.h"
+#include "file_identity.h"
 #include "mp3_encoder.h"
 #include "pending_output.h"
 #include "progress.h"
 #include "wav_input.h"
+#include "wav_layout.h"
 
 #include <lame/lame.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <vector>
@@ -18,11 +25,53 @@
 namespace {
 
 constexpr int FramesPerRead = 8192;
+constexpr int NotSafeToDelete = 3;
 
 int fail(const std::string &file, const std::string &reason)
 {
     std::fprintf(stderr, "L3ENC: %s: %s\n", file.c_str(), reason.c_str());
     return 1;
+}
+
+// The receipt the script reads before it deletes the WAV; a receipt that
+// cannot be written only means the WAV stays.
+void writeReceipt(const std::string &line)
+{
+    const char *path = std::getenv("L3ENC_RECEIPT");
+    if (!path || !*path)
+        return;
+    if (std::FILE *receipt = std::fopen(path, "we")) {
+        std::fprintf(receipt, "%s\n", line.c_str());
+        std::fclose(receipt);
+    }
+}
+
+// What libsndfile noticed and went past: audio it did not read.
+std::string parserTrouble(SNDFILE *file)
+{
+    char log[8192] = {};
+    sf_command(file, SFC_GET_LOG_INFO, log, sizeof log);
+    for (const char *sign : {"Unknown chunk marker", "Exiting parser", "filelength >", "> filelength",
+                             "should be"})
+        if (std::strstr(log, sign))
+            return "not a complete WAV: its chunks do not parse to the end";
+    return {};
+}
+
+// Why the WAV must stay although its MP3 was made, or empty.
+std::string doubtAbout(const WavInput &input, const std::string &path, const WavLayout &layout,
+                       std::int64_t framesRead)
+{
+    if (!layout.doubt.empty())
+        return layout.doubt;
+    if (std::string trouble = parserTrouble(input.file()); !trouble.empty())
+        return trouble;
+    if (framesRead != layout.declaredFrames()) {
+        const int rate = input.format().samplerate;
+        return "not a complete WAV: " + SecondsText(layout.declaredFrames(), rate) + " declared, "
+            + SecondsText(framesRead, rate) + " read";
+    }
+    return ChangedSince(FileIdentity::of(input.identity()), input.descriptor(), path);
 }
 
 std::int64_t readFrames(SNDFILE *file, short *samples, sf_count_t frames)
@@ -65,6 +114,9 @@ int encode(const EncoderOptions &options)
     Mp3Encoder encoder;
     if (!encoder.configure(format.samplerate, format.channels, options, error))
         return fail(options.input, error);
+    // Judged before the read: a writer still at work may fill in the header
+    // while the audio is read.
+    const WavLayout layout = ReadWavLayout(input.descriptor(), input.identity().st_size);
     if (!CheckReplaceableOutput(options.output, input.identity(), error))
         return fail(options.output, error);
 
@@ -85,9 +137,24 @@ int encode(const EncoderOptions &options)
         return fail(options.input, std::string("read failed: ") + sf_strerror(input.file()));
     if (framesRead == 0)
         return fail(options.input, "no audio could be read");
+    std::string doubt = doubtAbout(input, options.input, layout, framesRead);
+    // Damaged samples: the WAV may still be worth repairing.
+    if (doubt.empty() && encoder.silencedSamples() > 0)
+        doubt = "it holds samples that are not numbers";
     if (!encoder.finish(output.stream(), error) || !output.commit(error))
         return fail(options.output, error);
     progress.finish(framesRead);
+    if (encoder.silencedSamples() > 0)
+        std::fprintf(stderr, "L3ENC: %s: %lld samples that were not finite numbers (NaN or infinite) were encoded as silence\n",
+                     options.input.c_str(), static_cast<long long>(encoder.silencedSamples()));
+    if (!doubt.empty()) {
+        std::fprintf(stderr, "L3ENC: %s: MP3 made, but the WAV is not safe to delete: %s\n",
+                     options.input.c_str(), doubt.c_str());
+        writeReceipt("keep " + doubt);
+        return NotSafeToDelete;
+    }
+    writeReceipt("safe " + FileIdentity::of(input.identity()).text() + ' '
+                 + output.committedIdentity());
     return 0;
 }
 

@@ -1,8 +1,10 @@
 #include "mp3_encoder.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cerrno>
 #include <cstring>
+#include <span>
 
 namespace {
 
@@ -60,9 +62,14 @@ bool Mp3Encoder::write(int bytes, std::FILE *output, std::string &error)
     return true;
 }
 
-bool Mp3Encoder::encode(const float *samples, int frames, std::FILE *output,
-                        std::string &error)
+bool Mp3Encoder::encode(float *samples, int frames, std::FILE *output, std::string &error)
 {
+    for (float &sample : std::span(samples, std::size_t(frames) * std::size_t(m_channels))) {
+        if (!std::isfinite(sample)) {
+            sample = 0;
+            ++m_silenced;
+        }
+    }
     m_buffer.resize(bufferSizeFor(frames));
     int bytes;
     if (m_channels == 2) {

@@ -4,6 +4,7 @@
 
 #include <lame/lame.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -21,11 +22,15 @@ public:
 
     // Encodes `frames` frames of interleaved samples into `output`: floats
     // in -1..1, or 16-bit integers (LAME's own format, so nothing to convert).
-    bool encode(const float *samples, int frames, std::FILE *output, std::string &error);
+    // A float that is not a number or infinite (a damaged float WAV) is made
+    // silence in place: LAME aborts on it.
+    bool encode(float *samples, int frames, std::FILE *output, std::string &error);
     bool encode(const short *samples, int frames, std::FILE *output, std::string &error);
 
     // Writes the last frames, then the info frame over the first one.
     bool finish(std::FILE *output, std::string &error);
+
+    std::int64_t silencedSamples() const { return m_silenced; }
 
 private:
     // `bytes` is what LAME gave: the length of its output, or its error code.
@@ -33,5 +38,6 @@ private:
 
     lame_global_flags *m_lame;
     int m_channels = 0;
+    std::int64_t m_silenced = 0;
     std::vector<unsigned char> m_buffer;
 };

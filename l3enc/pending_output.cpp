@@ -18,12 +18,13 @@ constexpr int TemporaryNameAttempts = 100;
 volatile std::sig_atomic_t signalDirectory = -1;
 char signalName[256];
 
+// Runs once per signal (the handler resets itself), then the signal does
+// what it would have done, a core dump included.
 void removeAndDie(int signalNumber)
 {
     if (signalDirectory >= 0)
         ::unlinkat(signalDirectory, signalName, 0);
-    std::signal(signalNumber, SIG_DFL);
-    std::raise(signalNumber);
+    ::raise(signalNumber);
 }
 
 void removeOnSignal(int directory, const std::string &name)
@@ -50,15 +51,11 @@ std::string temporaryName()
 
 bool isWav(const std::string &path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
+    const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     std::array<char, 12> head{};
-    const bool wav = ::read(fd, head.data(), head.size()) == ssize_t(head.size())
+    return fd && ::read(fd.get(), head.data(), head.size()) == ssize_t(head.size())
         && std::memcmp(head.data(), WavMagic, 4) == 0
         && std::memcmp(head.data() + 8, WavMagic + 8, 4) == 0;
-    ::close(fd);
-    return wav;
 }
 
 } // namespace
@@ -85,8 +82,6 @@ bool CheckReplaceableOutput(const std::string &outputPath, const struct stat &in
 PendingOutput::~PendingOutput()
 {
     discard();
-    if (m_directory >= 0)
-        ::close(m_directory);
 }
 
 bool PendingOutput::create(const std::string &outputPath, std::string &error)
@@ -100,20 +95,19 @@ bool PendingOutput::create(const std::string &outputPath, std::string &error)
         error = "names a directory, not a file";
         return false;
     }
-    m_directory = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (m_directory < 0) {
+    m_directory.reset(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!m_directory) {
         error = withErrno("cannot open the directory " + directory);
         return false;
     }
-    int fd = ::openat(m_directory, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
-    if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR))
+    UniqueFd fd(::openat(m_directory.get(), ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0666));
+    if (!fd && (errno == EOPNOTSUPP || errno == EISDIR))
         return createNamed(error); // a file system without unnamed files
-    if (fd < 0 || !(m_stream = ::fdopen(fd, "wb+"))) {
-        if (fd >= 0)
-            ::close(fd);
+    if (!fd || !(m_stream = ::fdopen(fd.get(), "wb+"))) {
         error = withErrno("cannot write in " + directory);
         return false;
     }
+    fd.release(); // the stream's now
     return true;
 }
 
@@ -121,21 +115,21 @@ bool PendingOutput::createNamed(std::string &error)
 {
     for (int attempt = 0; attempt < TemporaryNameAttempts; ++attempt) {
         const std::string name = temporaryName();
-        const int fd = ::openat(m_directory, name.c_str(),
-                                O_CREAT | O_EXCL | O_RDWR | O_CLOEXEC, 0666);
-        if (fd < 0 && errno == EEXIST)
+        UniqueFd fd(::openat(m_directory.get(), name.c_str(),
+                             O_CREAT | O_EXCL | O_RDWR | O_CLOEXEC, 0666));
+        if (!fd && errno == EEXIST)
             continue;
-        if (fd < 0) {
+        if (!fd) {
             error = withErrno("cannot write beside the output");
             return false;
         }
-        removeOnSignal(m_directory, name);
+        removeOnSignal(m_directory.get(), name);
         m_temporaryName = name; // removed by discard() if anything below fails
-        if (!(m_stream = ::fdopen(fd, "wb+"))) {
-            ::close(fd);
+        if (!(m_stream = ::fdopen(fd.get(), "wb+"))) {
             error = withErrno("cannot write beside the output");
             return false;
         }
+        fd.release(); // the stream's now
         return true;
     }
     error = "cannot find a free temporary name beside the output";
@@ -145,11 +139,12 @@ bool PendingOutput::createNamed(std::string &error)
 bool PendingOutput::linkUnder(const std::string &name)
 {
     const int fd = ::fileno(m_stream);
-    if (::linkat(fd, "", m_directory, name.c_str(), AT_EMPTY_PATH) == 0)
+    if (::linkat(fd, "", m_directory.get(), name.c_str(), AT_EMPTY_PATH) == 0)
         return true;
     // Without CAP_DAC_READ_SEARCH the descriptor is linked through /proc.
     const std::string procPath = "/proc/self/fd/" + std::to_string(fd);
-    return ::linkat(AT_FDCWD, procPath.c_str(), m_directory, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    return ::linkat(AT_FDCWD, procPath.c_str(), m_directory.get(), name.c_str(),
+                    AT_SYMLINK_FOLLOW) == 0;
 }
 
 bool PendingOutput::commit(std::string &error)
@@ -161,21 +156,25 @@ bool PendingOutput::commit(std::string &error)
     while (m_temporaryName.empty()) {
         const std::string name = temporaryName();
         if (linkUnder(name)) {
-            removeOnSignal(m_directory, name);
+            removeOnSignal(m_directory.get(), name);
             m_temporaryName = name;
         } else if (errno != EEXIST) {
             error = withErrno("cannot write in the output's directory");
             return false;
         }
     }
-    if (::renameat(m_directory, m_temporaryName.c_str(), m_directory, m_name.c_str()) != 0) {
+    if (::renameat(m_directory.get(), m_temporaryName.c_str(), m_directory.get(), m_name.c_str())
+        != 0) {
         error = withErrno("cannot replace it");
         return false;
     }
     signalDirectory = -1;
     m_temporaryName.clear();
     // The new name on disk before the script may delete the WAV.
-    ::fsync(m_directory);
+    ::fsync(m_directory.get());
+    struct stat committed{};
+    if (::fstat(::fileno(m_stream), &committed) == 0)
+        m_committed = std::to_string(committed.st_dev) + ' ' + std::to_string(committed.st_ino);
     std::fclose(m_stream);
     m_stream = nullptr;
     return true;
@@ -188,7 +187,7 @@ void PendingOutput::discard()
         m_stream = nullptr;
     }
     if (!m_temporaryName.empty()) {
-        ::unlinkat(m_directory, m_temporaryName.c_str(), 0);
+        ::unlinkat(m_directory.get(), m_temporaryName.c_str(), 0);
         m_temporaryName.clear();
     }
     signalDirectory = -1;
@@ -196,8 +195,13 @@ void PendingOutput::discard()
 
 void RemovePendingOutputOnSignals()
 {
+    struct sigaction action{};
+    action.sa_handler = removeAndDie;
+    action.sa_flags = SA_RESETHAND | SA_NODEFER;
+    sigemptyset(&action.sa_mask);
     for (int signalNumber : {SIGHUP, SIGINT, SIGQUIT, SIGPIPE, SIGALRM, SIGTERM, SIGUSR1, SIGUSR2,
-                             SIGXCPU, SIGVTALRM, SIGPROF})
-        std::signal(signalNumber, removeAndDie);
+                             SIGXCPU, SIGVTALRM, SIGPROF, SIGABRT, SIGSEGV, SIGBUS, SIGFPE, SIGILL,
+                             SIGTRAP, SIGSYS})
+        ::sigaction(signalNumber, &action, nullptr);
     std::signal(SIGXFSZ, SIG_IGN);
 }

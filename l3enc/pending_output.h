@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/unique_fd.h"
+
 #include <cstdio>
 #include <string>
 #include <sys/stat.h>
@@ -28,6 +30,9 @@ public:
     // Flushes to disk, then atomically replaces the output path.
     bool commit(std::string &error);
 
+    // The committed file, by device and inode, as `stat -c '%d %i'` prints them.
+    const std::string &committedIdentity() const { return m_committed; }
+
 private:
     bool createNamed(std::string &error);
     bool linkUnder(const std::string &name);
@@ -35,10 +40,12 @@ private:
 
     std::string m_name;          // the output's name in its directory
     std::string m_temporaryName; // while the file has a temporary name
-    int m_directory = -1;
+    UniqueFd m_directory;
     std::FILE *m_stream = nullptr;
+    std::string m_committed;
 };
 
 // Removes a named temporary file on every signal that would end the program,
-// and turns a file-size limit into a write error (so it fails cleanly).
+// a crash's too, and turns a file-size limit into a write error (so it fails
+// cleanly).
 void RemovePendingOutputOnSignals();

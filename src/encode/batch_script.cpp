@@ -7,6 +7,7 @@
 #include "tag/latin1_text.h"
 #include "tag/tag_entries.h"
 
+#include <QFileInfo>
 #include <QHash>
 
 #include <algorithm>
@@ -48,18 +49,32 @@ QStringList SelectedNames(const QList<ListedFile> &files)
     return names;
 }
 
-std::optional<SharedMp3Path> FirstSharedMp3Path(const ScriptPlan &plan)
+QList<SharedMp3Path> SharedMp3Paths(const ScriptPlan &plan)
 {
     // Linear in the number of files: a batch may hold thousands.
     QHash<QString, QStringList> wavsByMp3;
     for (const ScriptGroup &group : plan.groups)
-        wavsByMp3[group.longMp3Path] << group.listedName;
+        wavsByMp3[group.longMp3Path.toCaseFolded()] << group.listedName;
+    QList<SharedMp3Path> shared;
     for (const ScriptGroup &group : plan.groups) {
-        const QStringList &wavs = wavsByMp3[group.longMp3Path];
+        const QStringList wavs = wavsByMp3.take(group.longMp3Path.toCaseFolded());
         if (wavs.size() > 1)
-            return SharedMp3Path{group.longMp3Path, wavs};
+            shared.append({group.longMp3Path, wavs});
     }
-    return std::nullopt;
+    return shared;
+}
+
+QStringList NamesFatCannotHold(const ScriptPlan &plan)
+{
+    QStringList names;
+    for (const ScriptGroup &group : plan.groups) {
+        const bool bad = std::any_of(group.longMp3Name.begin(), group.longMp3Name.end(), [](QChar c) {
+            return c.unicode() < 0x20 || QStringView(u"\"*:<>?\\|").contains(c);
+        });
+        if (bad)
+            names << group.listedName;
+    }
+    return names;
 }
 
 ScriptPlan BuildScriptPlan(const EncodeRequest &request, const ShortPathFunction &shortPath,
@@ -84,6 +99,7 @@ ScriptPlan BuildScriptPlan(const EncodeRequest &request, const ShortPathFunction
         // file) must still name the file the encoder writes.
         group.longMp3Path = JoinPath(request.destination, group.longMp3Name, separator);
         group.fieldBlock = fieldBlockFor(request.entries.value(i));
+        group.wavBytes = QFileInfo(shortWavPath).size();
         plan.groups.append(group);
     }
     return plan;

@@ -29,6 +29,10 @@ struct EncodeRequest {
     QString encoderPath;
     QString destination; // its final separator may be missing (a hand-edited settings file)
     QString appPath;     // ends in a separator
+    // The working directory when the program started: a relative encoder
+    // path or destination (a hand-edited settings file) lies below it for
+    // the whole session. Empty: the current working directory.
+    QString startDirectory;
 };
 
 // One selected file's share of the script.
@@ -39,6 +43,7 @@ struct ScriptGroup {
     QString longMp3Name;
     QString longMp3Path;
     std::optional<QString> fieldBlock; // tagging only with title, artist and album
+    qint64 wavBytes = 0; // how long it takes, near enough: the longest start first
 };
 
 struct ScriptPlan {
@@ -58,16 +63,22 @@ bool HasSelection(const QList<ListedFile> &files);
 QStringList SelectedNames(const QList<ListedFile> &files);
 
 // The script's groups for the selected files. Looks at the file system only
-// through `shortPath`. A selected file without a short form (it vanished)
+// through `shortPath`, and for each WAV's size. A selected file without a short form (it vanished)
 // gets no group. Tag text is cleaned for the script (`CleanTagText`).
 ScriptPlan BuildScriptPlan(const EncodeRequest &request, const ShortPathFunction &shortPath,
                            QChar separator);
 
-// Selected files that would all be encoded to one MP3 ("a.wav", "a.WAV").
+// Selected files that would all be encoded to one MP3 ("a.wav", "a.WAV",
+// and "Song.wav", "song.wav" on a USB stick, whose file system ignores
+// letter case).
 struct SharedMp3Path {
     QString mp3Path;
     QStringList wavNames;
 };
 
-// The first MP3 path that more than one group would write, in list order.
-std::optional<SharedMp3Path> FirstSharedMp3Path(const ScriptPlan &plan);
+// Every MP3 path that more than one group would write, compared without
+// regard to letter case, in list order.
+QList<SharedMp3Path> SharedMp3Paths(const ScriptPlan &plan);
+
+// The groups' MP3 names that a FAT or exFAT file system cannot hold.
+QStringList NamesFatCannotHold(const ScriptPlan &plan);

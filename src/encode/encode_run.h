@@ -2,6 +2,7 @@
 
 #include "base/result.h"
 #include "batch_script.h"
+#include "encode_check.h"
 
 #include <QString>
 
@@ -25,12 +26,18 @@ struct EncodeOutcome {
     QString message;
 };
 
-// The encode action below the windows: checks the selection and the
-// destination, makes the encoder's directory the working directory, writes
-// TEMP.BAT there (replacing it whole, so a script still running keeps its
-// own file; in the user's cache when the directory is not writable) and
-// starts it.
-EncodeOutcome RunEncode(const EncodeRequest &request, const ScriptStarter &start);
+// The encode action below the windows, after its check and the user's
+// answer about MP3s that exist: writes TEMP.BAT into the encoder's directory
+// (replacing it whole, so a script still running keeps its own file; in the
+// user's cache when the directory is not writable), makes that directory
+// the working directory and starts the script.
+EncodeOutcome StartEncode(const EncodeCheck &check, ExistingMp3s existing,
+                          const ScriptStarter &start);
+
+// The check and the start in one, for a caller that has settled what
+// becomes of MP3s that exist.
+EncodeOutcome RunEncode(const EncodeRequest &request, const ScriptStarter &start,
+                        ExistingMp3s existing = ExistingMp3s::Replace);
 
 // The starter the program uses: a terminal window, minimised for LoadMode 1.
 ScriptStarter TerminalStarter(qint16 loadMode);

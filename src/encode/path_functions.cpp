@@ -35,11 +35,11 @@ QString WithTrailingSeparator(const QString &path, QChar separator)
     return path.endsWith(separator) ? path : path + separator;
 }
 
-QString AbsolutePath(const QString &path)
+QString AbsolutePath(const QString &path, const QString &base)
 {
     if (path.isEmpty() || !QDir::isRelativePath(path))
         return path;
-    return JoinPath(QDir::currentPath(), path);
+    return JoinPath(base, path);
 }
 
 QString WithMp3Extension(const QString &name)

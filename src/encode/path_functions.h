@@ -28,9 +28,9 @@ QString JoinPath(const QString &directory, const QString &name, QChar separator 
 // `path` with the separator appended unless it already ends in one.
 QString WithTrailingSeparator(const QString &path, QChar separator = NativeSeparator);
 
-// `path` made absolute against the working directory, its form otherwise
-// kept (a final separator stays); empty stays empty.
-QString AbsolutePath(const QString &path);
+// `path` made absolute against `base` (an absolute directory), its form
+// otherwise kept (a final separator stays); empty stays empty.
+QString AbsolutePath(const QString &path, const QString &base);
 
 // The name with its last three characters (the extension) replaced by "mp3".
 QString WithMp3Extension(const QString &name);

@@ -2,54 +2,135 @@
 
 #include "script_rendering.h"
 
+#include <algorithm>
+#include <numeric>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// %1: the number of files, %2: how many are encoded at once.
-constexpr char16_t Prelude[] = uR"(# TEMP.BAT: %1 file(s), at most %2 encoding at once, one group of lines each.
-# A group's later lines run only when its encoder made the MP3 in this run.
-total=%1
-renice -n 10 -p $$ >/dev/null 2>&1 # every core encodes; the desktop stays responsive
-work=$(mktemp -d "${TMPDIR:-/tmp}/TEMP.BAT.XXXXXX") || exit 1
+// %1: the number of files, %2: how many are encoded at once, %3: the order.
+constexpr char16_t Heading[] = uR"sh(# TEMP.BAT: %1 file(s), at most %2 encoding at once (%3), one group of lines each.
+# A group's later lines run only when its encoder made the MP3 in this run, and
+# its WAV is deleted only when L3ENC's receipt shows it read that very file
+# whole and unchanged, and made that very MP3.
+total=%1 jobs=%2
+# The files by their number in the list: name, and size for the progress.
+)sh";
+
+constexpr char16_t Functions[] = uR"sh(renice -n 10 -p $$ >/dev/null 2>&1 # every core encodes; the desktop stays responsive
+# The run's notes beside the script, so a full temporary directory cannot
+# falsify them; a slot for each group that may run at once, and the lines
+# for the one printer of groups side by side.
+make_work() {
+    work=$(mktemp -d "$1/.TEMP.BAT.XXXXXX" 2>/dev/null) \
+        && mkfifo "$work/slots" "$work/lines" 2>/dev/null && return
+    [ -n "$work" ] && rm -rf "$work"
+    return 1
+}
+make_work "$(dirname -- "$0")" || make_work "${TMPDIR:-/tmp}" \
+    || { echo "TEMP.BAT: no folder for the run's notes can be made" >&2; exit 1; }
 trap 'rm -rf "$work"' EXIT
 trap 'exit 129' HUP
 trap 'exit 130' INT
 trap 'exit 143' TERM
-# A slot for each group that may run: a group takes one to start and gives it back at its end.
-mkfifo "$work/slots" && exec 3<>"$work/slots" || exit 1
-i=0; while [ $i -lt %2 ]; do echo >&3; i=$((i + 1)); done
+exec 3<>"$work/slots" 4<>"$work/lines" || exit 1
+i=0; while [ $i -lt $jobs ]; do echo >&3; i=$((i + 1)); done
 take_slot() { read -r _ <&3; }
 give_slot() { echo >&3; }
-# Whether $1 is a regular, non-empty file, not a link and not the WAV $2.
-is_mp3_of() { [ -f "$1" ] && [ ! -h "$1" ] && [ -s "$1" ] && [ ! "$1" -ef "$2" ]; }
-started() { printf '[%s/%s] %s: encoding\n' "$1" "$total" "$2"; }
-# finished NUMBER NAME MADE TAGGED DELETED: the file's last line, in one piece.
-finished() {
-    if [ "$3" -ne 0 ]; then
-        result="MP3 NOT made" outcome=failed
-        why=$(tail -n 1 "$work/$1.note" 2>/dev/null)
+# show NUMBER TEXT: the file's line. On a terminal, while several run, one
+# line below the files' lines keeps the whole batch's progress.
+done=0 running=0 done_bytes=0
+show() {
+    case $2 in encoding) running=$((running + 1)) ;;
+    *) running=$((running - 1)) done=$((done + 1)); eval "done_bytes=\$((done_bytes + bytes_$1))" ;;
+    esac
+    eval "name=\$name_$1"
+    if [ $jobs -gt 1 ] && [ -t 1 ]; then
+        printf '\r\033[K[%s/%s] %s: %s\n%s of %s done, %s encoding, %s%% of the audio' "$1" "$total" \
+            "$name" "$2" "$done" "$total" "$running" "$((done_bytes * 100 / (all_bytes > 0 ? all_bytes : 1)))"
     else
-        result="MP3 made" outcome=made why=
-        case $4 in none) ;; 0) result="$result, tagged" ;; *) result="$result, tag NOT written" ;; esac
+        printf '[%s/%s] %s: %s\n' "$1" "$total" "$name" "$2"
     fi
-    if [ "$5" = yes ]; then wav=deleted; else wav=kept; fi
-    printf '[%s/%s] %s: %s, WAV %s%s\n' "$1" "$total" "$2" "$result" "$wav" "${why:+ ($why)}"
-    printf '%s %s %s\n' "$outcome" "$wav" "$2" >>"$work/results"
 }
+# The one printer of groups side by side: their lines come whole through a
+# pipe, so none is ever split or mixed into another.
+printer() {
+    while read -r number text <&4 && [ "$number" != end ]; do show "$number" "$text"; done
+    [ -t 1 ] && printf '\r\033[K'
+}
+say() {
+    if [ $jobs -gt 1 ]; then printf '%s %s\n' "$n" "$1" >&4; else show "$n" "$1"; fi
+}
+# Whether L3ENC made the MP3 (3: made, but its WAV must stay).
+made() { [ "$status" -eq 0 ] || [ "$status" -eq 3 ]; }
+# may_delete MP3 WAV: whether the WAV at its path is still the file L3ENC read
+# whole, and the MP3 the file it made; if not, $why says why.
+may_delete() {
+    receipt=$(cat "$work/$n.receipt" 2>/dev/null)
+    case $receipt in
+    "safe $(stat -c '%d %i %s %.9Y' -- "$2" 2>/dev/null) $(stat -c '%d %i' -- "$1" 2>/dev/null)")
+        [ -f "$1" ] && [ ! -h "$1" ] && [ -s "$1" ] && [ ! "$1" -ef "$2" ] && return 0
+        why="its MP3 is not a plain, non-empty file" ;;
+    "keep "*) why=${receipt#keep } ;;
+    safe*) why="the WAV or its MP3 changed after the encode" ;;
+    *) why="the encoder left no receipt for it" ;;
+    esac
+    return 1
+}
+# finished STATUS TAGGED DELETED: the file's last line, and its result for
+# the summary, under its number.
+finished() {
+    if made; then
+        result="MP3 made" outcome=made
+        case $2 in none) ;; 0) result="$result, tagged" ;; *) result="$result, tag NOT written" ;; esac
+        if [ "$1" -eq 3 ] && [ -z "$why" ]; then receipt=$(cat "$work/$n.receipt" 2>/dev/null); why=${receipt#keep }; fi
+        [ "$3" = yes ] && why=
+        note=${why:+": $why"}
+    else
+        result="MP3 NOT made" outcome=failed why=$(tail -n 1 "$work/$n.note" 2>/dev/null | cut -c 1-300)
+        note=${why:+" ($why)"} why=
+    fi
+    if [ "$3" = yes ]; then wav=deleted; else wav=kept; fi
+    say "$result, WAV $wav$note"
+    printf '%s %s %s\n' "$outcome" "$wav" "$why" >"$work/$n.result"
+}
+# The summary counts the groups' results by number; where one is missing it
+# says so rather than give a wrong count.
 summary() {
-    : >>"$work/results"
-    made=$(grep -c '^made ' "$work/results") failed=$(grep -c '^failed ' "$work/results")
-    deleted=$(grep -c '^[a-z]* deleted ' "$work/results") kept=$(grep -c '^[a-z]* kept ' "$work/results")
-    names=$(sed -n 's/^failed [a-z]* //p' "$work/results" | sed ':a;N;$!ba;s/\n/, /g')
-    printf 'Finished: %s of %s MP3(s) made, %s failed%s; %s WAV(s) deleted, %s kept.\n' \
-        "$made" "$total" "$failed" "${names:+ ($names)}" "$deleted" "$kept"
+    made=0 failed=0 deleted=0 kept=0 names= reasons= i=1
+    while [ $i -le $total ]; do
+        outcome= wav= why=
+        [ -r "$work/$i.result" ] && read -r outcome wav why <"$work/$i.result"
+        case $outcome in
+        made) made=$((made + 1)) ;;
+        failed) failed=$((failed + 1)); eval "names=\"\${names:+\$names, }\$name_$i\"" ;;
+        *) echo "Finished: summary unavailable (the run's notes could not be kept); see each file's line above."; return ;;
+        esac
+        if [ "$wav" = deleted ]; then deleted=$((deleted + 1)); else kept=$((kept + 1)); fi
+        [ -n "$why" ] && eval "reasons=\"\${reasons:+\$reasons; }\$name_$i: \$why\""
+        i=$((i + 1))
+    done
+    printf 'Finished: %s of %s MP3(s) made, %s failed%s; %s WAV(s) deleted, %s kept%s.\n' \
+        "$made" "$total" "$failed" "${names:+ ($names)}" "$deleted" "$kept" "${reasons:+ ($reasons)}"
 }
-)";
+# The desktop says when the batch is done, where it has a notification service.
+announce() {
+    command -v notify-send >/dev/null 2>&1 || return 0
+    [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -S "${XDG_RUNTIME_DIR:-/nonexistent}/bus" ] || return 0
+    body=$1
+    [ -t 1 ] || body="$body Its log is TEMP.LOG in $PWD."
+    notify-send -a 'Trelvin Sondrake' -i %1 'The encoding batch has finished' "$body" >/dev/null 2>&1 &
+}
+[ $jobs -gt 1 ] && { printer & printing=$!; }
+)sh";
 
-constexpr char16_t Ending[] = uR"(wait
-summary
-)";
+constexpr char16_t Ending[] = uR"sh(wait $groups
+[ $jobs -gt 1 ] && { echo end >&4; wait $printing; }
+result=$(summary)
+echo "$result"
+announce "$result"
+)sh";
 
 QString indented(const QString &line)
 {
@@ -58,21 +139,20 @@ QString indented(const QString &line)
 
 QStringList groupLines(const ScriptPlan &plan, const ScriptGroup &group, qsizetype number)
 {
-    const QString n = QString::number(number);
     const QString wav = ShellQuote(group.shortWavPath);
     const QString mp3 = ShellQuote(group.longMp3Path);
-    QString encoderLine = u"./L3ENC "_s + wav + u' ' + ShellQuote(group.shortOutputPath)
-        + u" -br "_s + plan.bitrate;
+    QString encoderLine = u"L3ENC_RECEIPT=\"$work/$n.receipt\" ./L3ENC "_s + wav + u' '
+        + ShellQuote(group.shortOutputPath) + u" -br "_s + plan.bitrate;
     for (const QString &word : EncoderSwitchWords(plan.switches))
         encoderLine += u' ' + word;
     // Alone, the encoder may update its percentage in place; side by side,
     // its messages are kept for the file's last line.
     if (plan.jobs > 1)
-        encoderLine += u" 2>\"$work/"_s + n + u".note\""_s;
-    const QString ifMade = u"[ $made -eq 0 ] && "_s;
+        encoderLine += u" 2>\"$work/$n.note\""_s;
+    const QString ifMade = u"made && "_s;
 
-    QStringList lines{u"take_slot; ("_s, indented(u"started "_s + n + u' ' + ShellQuote(group.listedName)),
-                      indented(encoderLine + u"; made=$? tagged=none deleted=no"_s)};
+    QStringList lines{u"n=%1 why=; take_slot; ("_s.arg(number), indented(u"say encoding"_s),
+                      indented(encoderLine + u"; status=$? tagged=none deleted=no"_s)};
     const QString outputDirectory =
         group.shortOutputPath.left(group.shortOutputPath.lastIndexOf(u'/') + 1);
     const QString renamed = outputDirectory + group.longMp3Name;
@@ -83,12 +163,26 @@ QStringList groupLines(const ScriptPlan &plan, const ScriptGroup &group, qsizety
         lines << indented(ifMade + ShellQuote(plan.appPath + u"encoder"_s) + u' ' + mp3 + u' '
                           + ShellQuote(*group.fieldBlock) + u"; tagged=$?"_s);
     if (plan.switches.autoDelete)
-        lines << indented(ifMade + u"is_mp3_of "_s + mp3 + u' ' + wav + u" && rm -f -- "_s + wav
+        lines << indented(ifMade + u"may_delete "_s + mp3 + u' ' + wav + u" && rm -f -- "_s + wav
                           + u" && deleted=yes"_s);
-    lines << indented(u"finished "_s + n + u' ' + ShellQuote(group.listedName)
-                      + u" $made $tagged $deleted"_s)
-          << indented(u"give_slot"_s) << u") &"_s;
+    lines << indented(u"finished $status $tagged $deleted"_s) << indented(u"give_slot"_s)
+          << u") & groups=\"$groups $!\""_s;
     return lines;
+}
+
+// The order the groups start in: side by side, the longest first, so no
+// long file starts last and runs alone while the other cores idle; alone,
+// the file list's order, which reads naturally.
+QList<qsizetype> startOrder(const ScriptPlan &plan)
+{
+    QList<qsizetype> order(plan.groups.size());
+    std::iota(order.begin(), order.end(), 0);
+    if (plan.jobs > 1) {
+        std::stable_sort(order.begin(), order.end(), [&plan](qsizetype a, qsizetype b) {
+            return plan.groups[a].wavBytes > plan.groups[b].wavBytes;
+        });
+    }
+    return order;
 }
 
 } // namespace
@@ -102,10 +196,21 @@ QString ShellQuote(const QString &text)
 
 QByteArray RenderShellScript(const ScriptPlan &plan)
 {
-    QString script = QString::fromUtf16(Prelude)
+    const int jobs = qMax(1, plan.jobs);
+    QString script = QString::fromUtf16(Heading)
                          .arg(plan.groups.size())
-                         .arg(qMax(1, plan.jobs));
-    for (qsizetype i = 0; i < plan.groups.size(); ++i)
+                         .arg(jobs)
+                         .arg(jobs > 1 ? u"the longest first"_s : u"in list order"_s);
+    qint64 allBytes = 0;
+    for (qsizetype i = 0; i < plan.groups.size(); ++i) {
+        script += u"name_%1=%2 bytes_%1=%3\n"_s.arg(i + 1)
+                      .arg(ShellQuote(plan.groups[i].listedName))
+                      .arg(plan.groups[i].wavBytes);
+        allBytes += plan.groups[i].wavBytes;
+    }
+    script += u"all_bytes=%1\n"_s.arg(allBytes)
+        + QString::fromUtf16(Functions).replace(u"%1"_s, QString::fromLatin1(SONDRAKE_APP_ID));
+    for (const qsizetype i : startOrder(plan))
         script += groupLines(plan, plan.groups[i], i + 1).join(u'\n') + u'\n';
     script += QString::fromUtf16(Ending);
     return script.toUtf8();

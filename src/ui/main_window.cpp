@@ -215,13 +215,22 @@ EncodeRequest Form1::encodeRequest() const
     request.encoderPath = EncoderPath;
     request.destination = Destination;
     request.appPath = AppPath;
+    request.startDirectory = m_startDirectory;
     return request;
 }
 
 void Form1::Command1_Click()
 {
-    const EncodeOutcome outcome = RunEncode(encodeRequest(), m_starter ? m_starter
-                                                                       : TerminalStarter(LoadMode));
+    const EncodeCheck check = CheckEncodeRequest(encodeRequest());
+    ExistingMp3s existing = ExistingMp3s::Replace;
+    if (check.verdict == EncodeCheck::Verdict::Ready && !check.existingMp3s.isEmpty()) {
+        const std::optional<ExistingMp3s> answer = askAboutExistingMp3s(check.existingMp3s);
+        if (!answer)
+            return;
+        existing = *answer;
+    }
+    const EncodeOutcome outcome =
+        StartEncode(check, existing, m_starter ? m_starter : TerminalStarter(LoadMode));
     switch (outcome.kind) {
     case EncodeOutcome::Kind::Started:
         if (!outcome.message.isEmpty())
@@ -326,6 +335,24 @@ void Form1::File1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoin
 {
     if (button == Qt::RightButton)
         Popup->popup(File1->viewport()->mapToGlobal(position));
+}
+
+// Nothing set apart by the user is replaced without asking; Escape and the
+// default choice replace nothing.
+std::optional<ExistingMp3s> Form1::askAboutExistingMp3s(const QStringList &existingMp3s)
+{
+    QMessageBox box(QMessageBox::Question, windowTitle(), ExistingMp3sQuestion(existingMp3s),
+                    QMessageBox::NoButton, this, DialogFlags);
+    QPushButton *replace = box.addButton(u"&Replace"_s, QMessageBox::DestructiveRole);
+    QPushButton *skip = box.addButton(u"&Skip those files"_s, QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(skip);
+    box.exec();
+    if (box.clickedButton() == replace)
+        return ExistingMp3s::Replace;
+    if (box.clickedButton() == skip)
+        return ExistingMp3s::Skip;
+    return std::nullopt;
 }
 
 void Form1::showMessage(QMessageBox::Icon icon, const QString &caption, const QString &text)

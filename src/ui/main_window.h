@@ -3,9 +3,12 @@
 #include "app/program_location.h"
 #include "encode/encode_run.h"
 
+#include <QDir>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QStringList>
+
+#include <optional>
 
 class DirectoryList;
 class DriveList;
@@ -107,6 +110,10 @@ private:
     EncodeRequest encodeRequest() const;
     void showMessage(QMessageBox::Icon icon, const QString &caption, const QString &text);
     void keepFocusFromTheScriptWindow();
+    std::optional<ExistingMp3s> askAboutExistingMp3s(const QStringList &existingMp3s);
 
     ScriptStarter m_starter;
+    // Relative paths in the settings lie below the directory the program
+    // started in, however often Encode changes the working directory.
+    const QString m_startDirectory = QDir::currentPath();
 };

@@ -238,27 +238,42 @@ private Q_SLOTS:
                                             {u"/mp3/"_s, u"/mp3/"_s}};
         ScriptPlan plan = BuildScriptPlan(request, shortForms(forms), u'/');
         QVERIFY(RenderShellScript(plan).contains(
-            "\n    [ $made -eq 0 ] && mv -f -- '/mp3/MYSONG~1.mp3' '/mp3/My song.mp3'\n"));
+            "\n    made && mv -f -- '/mp3/MYSONG~1.mp3' '/mp3/My song.mp3'\n"));
         plan = BuildScriptPlan(request, [](const QString &path) { return path; }, u'/');
         QVERIFY(!RenderShellScript(plan).contains("mv "));
     }
 
     // The delete line on its own: whatever an encoder that claims success
-    // leaves at the MP3 path, the WAV goes only for a real, non-empty MP3
-    // that is not the WAV; after a failed encoder it never goes.
+    // leaves at the MP3 path, the WAV goes only when the encoder's receipt
+    // names this very WAV, unchanged, and the very MP3 now at its path;
+    // after a failed encoder, or one that says the WAV must stay, it never goes.
     void deleteGuard_data()
     {
         QTest::addColumn<QByteArray>("encoder"); // what the stand-in does with $1 and $2
         QTest::addColumn<bool>("deleted");
-        QTest::newRow("made an MP3") << "printf mp3 >\"$2\""_ba << true;
+        const QByteArray receipt = "; echo \"safe $(stat -c '%d %i %s %.9Y' \"$1\") "
+                                   "$(stat -c '%d %i' \"$2\")\" >\"$L3ENC_RECEIPT\"";
+        QTest::newRow("made an MP3, with its receipt") << "printf mp3 >\"$2\"" + receipt << true;
+        QTest::newRow("made an MP3, no receipt") << "printf mp3 >\"$2\""_ba << false;
+        QTest::newRow("receipt says keep")
+            << "printf mp3 >\"$2\"; echo 'keep still being written' >\"$L3ENC_RECEIPT\"; exit 3"_ba
+            << false;
+        QTest::newRow("receipt, then the WAV changed")
+            << "printf mp3 >\"$2\"" + receipt + "; touch -d @1 \"$1\"" << false;
+        QTest::newRow("receipt, then the WAV saved anew")
+            << "printf mp3 >\"$2\"" + receipt + "; cp \"$1\" \"$1.new\"; mv \"$1.new\" \"$1\"" << false;
+        QTest::newRow("receipt, then another MP3 put in its place")
+            << "printf mp3 >\"$2\"" + receipt + "; printf other >\"$2.x\"; mv \"$2.x\" \"$2\"" << false;
+        QTest::newRow("receipt, then the MP3 emptied")
+            << "printf mp3 >\"$2\"" + receipt + "; : >\"$2\"" << false;
         QTest::newRow("made nothing") << ":"_ba << false;
-        QTest::newRow("empty file") << ": >\"$2\""_ba << false;
-        QTest::newRow("directory") << "mkdir \"$2\"; : >\"$2/x\""_ba << false;
-        QTest::newRow("link to the WAV") << "ln -s \"$1\" \"$2\""_ba << false;
-        QTest::newRow("link to another file") << "printf x >\"$2.x\"; ln -s \"$2.x\" \"$2\""_ba
-                                              << false;
-        QTest::newRow("hard link to the WAV") << "ln \"$1\" \"$2\""_ba << false;
-        QTest::newRow("failed beside an old MP3") << "printf old >\"$2\"; exit 1"_ba << false;
+        QTest::newRow("empty file") << ": >\"$2\"" + receipt << false;
+        QTest::newRow("directory") << "mkdir \"$2\"; : >\"$2/x\"" + receipt << false;
+        QTest::newRow("link to the WAV") << "ln -s \"$1\" \"$2\"" + receipt << false;
+        QTest::newRow("link to another file")
+            << "printf x >\"$2.x\"; ln -s \"$2.x\" \"$2\"" + receipt << false;
+        QTest::newRow("failed beside an old MP3") << "printf old >\"$2\"" + receipt + "; exit 1"
+                                                  << false;
     }
     void deleteGuard()
     {
@@ -309,8 +324,9 @@ private Q_SLOTS:
             QFile program(bin + u'/' + name);
             QVERIFY(program.open(QIODevice::WriteOnly));
             program.write(recorder.toUtf8());
-            if (name == u"L3ENC"_s)
-                program.write("printf mp3 >\"$2\"\n"); // so the delete guard passes
+            if (name == u"L3ENC"_s) // so the delete guard passes
+                program.write("printf mp3 >\"$2\"\necho \"safe $(stat -c '%d %i %s %.9Y' \"$1\") "
+                              "$(stat -c '%d %i' \"$2\")\" >\"$L3ENC_RECEIPT\"\n");
             program.close();
             program.setPermissions(program.permissions() | QFile::ExeOwner);
         }
@@ -341,6 +357,11 @@ private Q_SLOTS:
         QCOMPARE(syntax.exitCode(), 0);
 
         QVERIFY(QDir().mkpath(request.destination));
+        QVERIFY(QDir().mkpath(request.directory));
+        for (const QString &name : names) {
+            QFile wav(request.directory + u'/' + name);
+            QVERIFY(wav.open(QIODevice::WriteOnly));
+        }
         QProcess run;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(u"LOG"_s, dir.filePath(u"log"_s));

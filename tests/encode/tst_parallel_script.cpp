@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <numeric>
 #include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
@@ -49,7 +51,11 @@ class TestParallelScript : public QObject {
             } else {
                 QFile bad(request.directory + u'/' + name);
                 bad.open(QIODevice::WriteOnly);
-                bad.write(seconds[i] < 0 ? "RIFF\x10\0\0\0WAVEfmt junk" : "");
+                // A RIFF/WAVE header and a broken format chunk, or nothing.
+                const QByteArray bytes = seconds[i] < 0 ? "RIFF\x10\0\0\0WAVEfmt junk"_ba : ""_ba;
+                QTest::qVerify(bytes.size() == (seconds[i] < 0 ? 20 : 0), "fixture size", "", __FILE__,
+                               __LINE__);
+                bad.write(bytes);
             }
             request.files.append({name, true});
             request.entries.append(MakeTagEntry({u"Title %1"_s.arg(i), u"Artist"_s, u"Album"_s,
@@ -195,6 +201,135 @@ private Q_SLOTS:
             made += mp3Made;
         }
         QVERIFY2(made < plan.groups.size(), "the batch ended before it could be stopped");
+    }
+
+    // Side by side the longest files start first, so the batch ends as early
+    // as the pool allows: a stand-in encoder sleeps in proportion to its
+    // input's size. Twelve files on four slots, listed shortest first, the
+    // worst order for a pool that keeps the list's order (15 steps where 12
+    // are the best possible).
+    void longestFirstEndsAsEarlyAsThePoolAllows()
+    {
+        constexpr int Unit = 25000; // bytes per step of a quarter second
+        const QList<int> steps{1, 2, 2, 3, 3, 3, 4, 4, 5, 6, 7, 8};
+        const QString root = path(u"l"_s);
+        const QString log = path(u"starts"_s);
+        QFile standIn(path(u"stand-in"_s));
+        QVERIFY(standIn.open(QIODevice::WriteOnly));
+        standIn.write("#!/bin/sh\necho \"start $(date +%s%N) $(stat -c %s \"$1\")\" >>'" + log.toUtf8()
+                      + "'\nsleep $(awk -v s=$(stat -c %s \"$1\") 'BEGIN { print s / "
+                      + QByteArray::number(Unit * 4) + " }')\nprintf mp3 >\"$2\"\n");
+        standIn.close();
+        QVERIFY(standIn.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        for (const QString &directory : {u"enc"_s, u"wav"_s, u"mp3"_s})
+            QVERIFY(QDir().mkpath(root + u'/' + directory));
+        QVERIFY(QFile::copy(standIn.fileName(), root + u"/enc/L3ENC"_s));
+        EncodeRequest request;
+        request.directory = root + u"/wav"_s;
+        request.destination = root + u"/mp3/"_s;
+        request.bitrate = u"128000"_s;
+        for (qsizetype i = 0; i < steps.size(); ++i) {
+            const QString name = u"%1.wav"_s.arg(i + 1, 2, 10, QChar(u'0'));
+            QFile wav(request.directory + u'/' + name);
+            QVERIFY(wav.open(QIODevice::WriteOnly) && wav.resize(qint64(steps[i]) * Unit));
+            request.files.append({name, true});
+            request.entries.append(NewTagEntry());
+        }
+        ScriptPlan plan = BuildScriptPlan(request, [](const QString &p) { return p; }, u'/');
+        plan.jobs = 4;
+        QFile script(root + u"/enc/TEMP.BAT"_s);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(RenderShellScript(plan));
+        script.close();
+        QVERIFY(RunScript(root + u"/enc"_s, u"TEMP.BAT"_s).finished);
+
+        // The four that started first, as the stand-in saw them, are the four
+        // longest. The order the pool takes them in (the script's) gives on
+        // four slots, each group starting on the first slot to come free, a
+        // makespan within a tenth of the best possible; wall-clock times
+        // would measure the machine's load rather than the order.
+        QFile times(log);
+        QVERIFY(times.open(QIODevice::ReadOnly));
+        QList<int> firstFour;
+        for (const QByteArray &line : times.readAll().split('\n')) {
+            if (line.startsWith("start ") && firstFour.size() < plan.jobs)
+                firstFour << int(line.split(' ').value(2).toLongLong() / Unit);
+        }
+        std::sort(firstFour.begin(), firstFour.end());
+        QCOMPARE(firstFour, QList<int>({5, 6, 7, 8}));
+        QCOMPARE(QDir(root + u"/mp3"_s).count(), qsizetype(2 + steps.size()));
+        QList<int> started;
+        for (const QByteArray &line : RenderShellScript(plan).split('\n')) {
+            if (line.startsWith("n="))
+                started << steps[line.mid(2, line.indexOf(' ') - 2).toInt() - 1];
+        }
+        QList<int> slots(plan.jobs, 0);
+        for (const int length : std::as_const(started))
+            *std::min_element(slots.begin(), slots.end()) += length;
+        const int makespan = *std::max_element(slots.begin(), slots.end());
+        const int best = std::max(*std::max_element(steps.begin(), steps.end()),
+                                  (std::accumulate(steps.begin(), steps.end(), 0) + 3) / 4);
+        QVERIFY2(makespan <= 1.1 * best,
+                 qPrintable(u"%1 steps where %2 is the best possible"_s.arg(makespan).arg(best)));
+    }
+
+    // Alone, the groups keep the file list's order.
+    void aloneInListOrder()
+    {
+        ScriptPlan plan;
+        plan.bitrate = u"128000"_s;
+        for (const int bytes : {10, 30, 20}) {
+            ScriptGroup group;
+            group.listedName = group.shortWavPath = u"%1.wav"_s.arg(bytes);
+            group.shortOutputPath = group.longMp3Path = u"%1.mp3"_s.arg(bytes);
+            group.wavBytes = bytes;
+            plan.groups << group;
+        }
+        for (const auto &[jobs, order] : {std::pair{1, "123"}, std::pair{2, "231"}}) {
+            plan.jobs = jobs;
+            QByteArray numbers;
+            for (const QByteArray &line : RenderShellScript(plan).split('\n')) {
+                if (line.startsWith("n="))
+                    numbers += line.mid(2, 1);
+            }
+            QCOMPARE(numbers, QByteArray(order));
+        }
+    }
+
+    // On a terminal one line of progress stays below the files' lines while
+    // several run, rewritten in place and never inside a file's line; in a
+    // log only the files' lines.
+    void progressLineOnlyOnATerminal()
+    {
+        const QString root = path(u"p"_s);
+        makeBatch(root, {1.0, 0.5, 1.5, 0.5, 1.0}, 3);
+        const QByteArray log = runScript(root);
+        QVERIFY2(!log.contains("of the audio") && !log.contains('\r'), log.constData());
+        QCOMPARE(log.count(": encoding\n"), 5);
+
+        makeBatch(root, {1.0, 0.5, 1.5, 0.5, 1.0}, 3);
+        QProcess terminal;
+        terminal.setWorkingDirectory(root + u"/enc"_s);
+        terminal.setProcessEnvironment(environmentIn(root));
+        terminal.start(u"script"_s, {u"-qec"_s, u"sh TEMP.BAT"_s, u"/dev/null"_s});
+        QVERIFY(terminal.waitForFinished(60000));
+        QByteArray shown = terminal.readAllStandardOutput();
+        while (shown.endsWith('\n') || shown.endsWith('\r'))
+            shown.chop(1);
+        // Each rewrite of the progress line: a whole file's line, then the progress.
+        const QRegularExpression piece(uR"(^\[\d/5\] track \d\d\.wav: [^\r\n]*\r\n)"
+                                       uR"(\d of 5 done, \d encoding, \d+% of the audio$)"_s);
+        QList<QByteArray> pieces = QByteArray(shown).replace("\r\033[K", "\x1e").split('\x1e');
+        QVERIFY2(pieces.size() == 12 && pieces.takeFirst().isEmpty()
+                     && pieces.takeLast().startsWith("Finished: "),
+                 shown.constData());
+        int lines = 0;
+        for (const QByteArray &text : std::as_const(pieces)) {
+            QVERIFY2(piece.match(QString::fromUtf8(text)).hasMatch(), text.constData());
+            ++lines;
+        }
+        QCOMPARE(lines, 10);
+        QVERIFY(shown.contains("5 of 5 done, 0 encoding, 100% of the audio"));
     }
 };
 

@@ -10,6 +10,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Larger files (a sparse recording over 4 GiB) are told by which file they
+// are and its state rather than their bytes.
+constexpr qint64 LargestFileRead = qint64(64) * 1024 * 1024;
+
 QByteArray describe(const QString &path)
 {
     struct stat info{};
@@ -21,6 +25,11 @@ QByteArray describe(const QString &path)
         return "directory";
     if (!S_ISREG(info.st_mode))
         return "special";
+    if (info.st_size > LargestFileRead)
+        return "file of " + QByteArray::number(qint64(info.st_size)) + " bytes, inode "
+            + QByteArray::number(qulonglong(info.st_ino)) + ", modified "
+            + QByteArray::number(qint64(info.st_mtim.tv_sec)) + "."
+            + QByteArray::number(qint64(info.st_mtim.tv_nsec));
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QByteArray("file " + file.readAll()) : "unreadable"_ba;
 }

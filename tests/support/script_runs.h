@@ -18,6 +18,7 @@ ScriptRun RunScript(const QString &directory, const QString &script,
                         QProcessEnvironment::systemEnvironment());
 
 // Every entry below `root`, by its path relative to it: "file " and a file's
-// bytes, or what a link, directory or FIFO is. Links are not followed and
+// bytes (over 64 MiB: its size, inode and time), or what a link, directory or
+// FIFO is. Links are not followed and
 // FIFOs not opened, so taking a snapshot changes and blocks on nothing.
 QMap<QString, QByteArray> SnapshotTree(const QString &root);
