@@ -6,6 +6,7 @@
 #include "drive_list.h"
 #include "properties_dialog.h"
 #include "setup_dialog.h"
+#include "tag_selected_dialog.h"
 #include "form_helpers.h"
 #include "twips.h"
 #include "wav_file_list.h"
@@ -129,6 +130,7 @@ void Form1::createMenus()
     EncodeSelected = File->addAction(u"Encode &selected"_s, this, &Form1::EncodeSelected_Click);
     File->addSeparator();
     Properties = File->addAction(u"&Properties"_s, this, &Form1::Properties_Click);
+    TagSelected = File->addAction(u"&Tag selected..."_s, this, &Form1::TagSelected_Click);
     File->addSeparator();
     Exit = File->addAction(u"E&xit"_s, this, &Form1::Exit_Click);
 
@@ -145,6 +147,8 @@ void Form1::createMenus()
         Popup->addAction(u"Encode &selected"_s, this, &Form1::EncodeSelectedFiles_Click);
     Popup->addSeparator();
     Props = Popup->addAction(u"&Properties"_s, this, &Form1::Props_Click);
+    TagSelectedFiles =
+        Popup->addAction(u"&Tag selected..."_s, this, &Form1::TagSelectedFiles_Click);
 }
 
 void Form1::Form_Load()
@@ -287,6 +291,34 @@ void Form1::Props_Click()
 void Form1::Properties_Click()
 {
     Props_Click();
+}
+
+void Form1::TagSelected_Click()
+{
+    QList<int> indexes;
+    QList<AlbumFile> files;
+    for (int i = 0; i < File1->count() && i < List1.size(); ++i) {
+        if (File1->isSelected(i)) {
+            indexes.append(i);
+            files.append({File1->name(i), TrimmedFields(ReadTagEntry(List1[i]))});
+        }
+    }
+    if (files.isEmpty()) {
+        showMessage(QMessageBox::Information, u"Tag Selected Files"_s,
+                    u"No files are selected. Select the WAV files to tag in the list first."_s);
+        return;
+    }
+    Form6 dialog(File1->path(), files, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QStringList entries = dialog.entries();
+    for (qsizetype k = 0; k < indexes.size(); ++k)
+        List1[indexes[k]] = entries[k];
+}
+
+void Form1::TagSelectedFiles_Click()
+{
+    TagSelected_Click();
 }
 
 void Form1::Check4_Click()

@@ -74,6 +74,7 @@ public:
     QMenu *File;
     QAction *EncodeSelected;
     QAction *Properties;
+    QAction *TagSelected;
     QAction *Exit;
     QMenu *Options;
     QAction *Setup;
@@ -83,6 +84,7 @@ public:
     QMenu *Popup;
     QAction *EncodeSelectedFiles;
     QAction *Props;
+    QAction *TagSelectedFiles;
 
 public Q_SLOTS:
     void Form_Unload();
@@ -93,6 +95,8 @@ public Q_SLOTS:
     void EncodeSelectedFiles_Click();
     void Props_Click();
     void Properties_Click();
+    void TagSelected_Click();
+    void TagSelectedFiles_Click();
     void Check4_Click();
     void Command4_Click();
     void Destination1_Click();

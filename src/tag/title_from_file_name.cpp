@@ -1,0 +1,48 @@
+#include "title_from_file_name.h"
+
+#include <QRegularExpression>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A track number of up to three digits, perhaps after a disc number ("1-01"),
+// then a separator: a dash, a dot or a closing parenthesis with blanks
+// around it, or blanks alone. ASCII digits only: other scripts' digits are
+// part of a title.
+const QRegularExpression TrackNumber(u"^((?:[0-9]{1,2}-)?[0-9]{1,3})(?: *[-.)] *| +)"_s);
+
+QString withoutWavExtension(QStringView name)
+{
+    if (name.endsWith(u".wav", Qt::CaseInsensitive) && name.size() > 4)
+        name.chop(4);
+    return name.toString();
+}
+
+// Underscores as blanks, runs of blanks as one, none at either end.
+QString tidied(QString text)
+{
+    text.replace(u'_', u' ');
+    static const QRegularExpression blanks(u" {2,}"_s);
+    text.replace(blanks, u" "_s);
+    return text.trimmed();
+}
+
+} // namespace
+
+NameParts TitleFromFileName(QStringView fileName, bool splitArtist)
+{
+    QString rest = tidied(withoutWavExtension(fileName));
+    const QRegularExpressionMatch number = TrackNumber.match(rest);
+    if (number.hasMatch()) {
+        const QString title = rest.mid(number.capturedLength()).trimmed();
+        rest = title.isEmpty() ? number.captured(1) : title; // "07 - " is track 7's name
+    }
+
+    if (splitArtist) {
+        const qsizetype dash = rest.indexOf(u" - "_s);
+        if (dash > 0 && dash + 3 < rest.size())
+            return {rest.left(dash).trimmed(), rest.mid(dash + 3).trimmed()};
+    }
+    return {{}, rest};
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "tag_entries.h"
+
+#include <QString>
+
+// The tags a WAV file carries itself, as recorders, editors and CD rippers
+// write them: a LIST chunk of type INFO (INAM title, IART artist, IPRD album,
+// ICRD date, IGNR genre, ICMT comment) and an "id3 " chunk holding an ID3v2
+// tag. Where both name a field, the ID3v2 tag's text counts: it declares its
+// encoding.
+struct WavTags {
+    // Single-line texts, empty where the file names nothing: the year as four
+    // digits, the genre only as a name of the genre table.
+    TagFields fields;
+    bool hasInfo = false; // a LIST/INFO chunk was read
+    bool hasId3 = false;  // an "id3 " chunk was read
+    // Why the file could not be read, naming it; empty when it could. A WAV
+    // without tags is no failure.
+    QString failure;
+};
+
+// Reads the tags of the WAV file at `path`. Only a regular file is opened,
+// so a named pipe or a device never blocks the caller. No size in the file
+// is trusted: chunks are walked within the file's real length (RIFF and
+// RF64 alike, beyond 4 GiB too), a tag chunk is read only as far as its first
+// few MiB, and a file cut short gives what its complete part holds.
+WavTags ReadWavTags(const QString &path);
+
+// `own` with every field `wav` names put in its place; a field `wav` leaves
+// empty (a genre not in the table too) stays as it was.
+TagFields WithWavTags(const TagFields &own, const TagFields &wav);

@@ -1,0 +1,208 @@
+#include "tag_selected_dialog.h"
+
+#include "form_helpers.h"
+#include "twips.h"
+
+#include "tag/genre_table.h"
+#include "tag/wav_tags.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int FieldLeft = 1320;
+constexpr int FieldWidth = 3240;
+
+// A shared field's row: its box, ticked as soon as the user types, and the
+// field named for a screen reader.
+QCheckBox *tickBox(QWidget *field, const QString &caption, const QString &name, int top)
+{
+    auto *box = Placed(new QCheckBox(caption, field->parentWidget()), 120, top, 1095, 255);
+    box->setAccessibleDescription(u"When ticked, %1 is set for every selected file"_s.arg(name));
+    field->setAccessibleName(name);
+    return box;
+}
+
+QLineEdit *sharedField(QWidget *parent, int top, int width, int limit)
+{
+    auto *field = Placed(new QLineEdit(parent), FieldLeft, top, width, 285);
+    field->setMaxLength(limit);
+    return field;
+}
+
+std::optional<QString> whenTicked(const QCheckBox *box, const QString &text)
+{
+    return box->isChecked() ? std::optional(text) : std::nullopt;
+}
+
+const QStringList PreviewColumns{u"File"_s,  u"Title"_s, u"Artist"_s,  u"Album"_s,
+                                 u"Year"_s,  u"Genre"_s, u"Comment"_s};
+
+} // namespace
+
+Form6::Form6(const QString &directory, const QList<AlbumFile> &files, QWidget *parent)
+    : QDialog(parent, DialogFlags), m_directory(directory), m_own(files), m_files(files)
+{
+    setWindowTitle(u"Tag Selected Files"_s);
+    FixClientSizeInTwips(this, 9000, 6600);
+
+    createFieldRows();
+
+    Frame2 = Placed(new QGroupBox(u"Titles"_s, this), 4800, 0, 4200, 1095);
+    Option1 = Placed(new QRadioButton(u"&Keep each file's title"_s, Frame2), 120, 360, 3960, 255);
+    Option2 = Placed(new QRadioButton(u"Take titles from the file &names"_s, Frame2),
+                     120, 720, 3960, 255);
+    Option1->setChecked(true);
+    KeepOneTabStop({Option1, Option2});
+
+    Command3 = Placed(new QPushButton(u"&Read tags from the WAVs"_s, this), 4800, 1200, 2655, 255);
+    Label1 = Placed(new QLabel(u"Tags the WAV files carry take the place of their entries' "
+                               "texts; ticked fields still apply."_s,
+                               this),
+                    4800, 1560, 4200, 735);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    createPreview();
+
+    Command1 = Placed(new QPushButton(u"Okay"_s, this), 6960, 6240, 855, 255);
+    Command2 = Placed(new QPushButton(u"Cancel"_s, this), 7905, 6240, 1095, 255);
+    Command1->setDefault(true);
+
+    SetTabOrder({Check1, Text1, Check2, Text2, Check3, Text3, Check4, Combo1, Check5, Text4,
+                 Option1, Option2, Command3, Grid1, Command1, Command2});
+
+    for (QLineEdit *field : {Text1, Text2, Text3, Text4})
+        connect(field, &QLineEdit::textChanged, this, &Form6::Form_Refresh);
+    connect(Combo1, &QComboBox::currentIndexChanged, this, &Form6::Form_Refresh);
+    for (QCheckBox *box : {Check1, Check2, Check3, Check4, Check5})
+        connect(box, &QCheckBox::toggled, this, &Form6::Form_Refresh);
+    connect(Option2, &QRadioButton::toggled, this, &Form6::Form_Refresh);
+    connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form6::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form6::Command3_Click);
+    Form_Refresh();
+    Text1->setFocus();
+    FinishForm(this);
+}
+
+void Form6::createFieldRows()
+{
+    Frame1 = Placed(new QGroupBox(u"Set for every selected file"_s, this), 0, 0, 4680, 2295);
+    Text1 = sharedField(Frame1, 360, FieldWidth, 30);
+    Text2 = sharedField(Frame1, 720, FieldWidth, 30);
+    Text3 = sharedField(Frame1, 1080, 735, 4);
+    Combo1 = Placed(new QComboBox(Frame1), FieldLeft, 1440, FieldWidth, 315);
+    Combo1->addItems(Module1::GenreNamesInListOrder());
+    Combo1->setCurrentIndex(Module1::DefaultGenreListPosition);
+    Text4 = sharedField(Frame1, 1800, FieldWidth, 30);
+    Check1 = tickBox(Text1, u"&Artist"_s, u"Artist"_s, 360);
+    Check2 = tickBox(Text2, u"Al&bum"_s, u"Album"_s, 720);
+    Check3 = tickBox(Text3, u"&Year"_s, u"Year"_s, 1080);
+    Check4 = tickBox(Combo1, u"&Genre"_s, u"Genre"_s, 1440);
+    Check5 = tickBox(Text4, u"&Comment"_s, u"Comment"_s, 1800);
+
+    // Typing or choosing means the field is meant: its box ticks itself.
+    const std::pair<QLineEdit *, QCheckBox *> rows[] = {
+        {Text1, Check1}, {Text2, Check2}, {Text3, Check3}, {Text4, Check5}};
+    for (const auto &[field, box] : rows)
+        connect(field, &QLineEdit::textEdited, box, [box = box] { box->setChecked(true); });
+    connect(Combo1, &QComboBox::activated, Check4, [this] { Check4->setChecked(true); });
+}
+
+void Form6::createPreview()
+{
+    Frame3 = Placed(new QGroupBox(u"Preview"_s, this), 0, 2400, 9000, 3735);
+    Grid1 = Placed(new QTableWidget(int(m_files.size()), int(PreviewColumns.size()), Frame3),
+                   120, 240, 8760, 3375);
+    Grid1->setHorizontalHeaderLabels(PreviewColumns);
+    Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid1->setSelectionMode(QAbstractItemView::NoSelection);
+    Grid1->setTabKeyNavigation(false); // Tab leaves the table, as everywhere else
+    Grid1->verticalHeader()->hide();
+    Grid1->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Grid1->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Grid1->setAccessibleName(u"Preview"_s);
+    Grid1->setAccessibleDescription(u"Each selected file's tag as it will be stored"_s);
+    for (int row = 0; row < m_files.size(); ++row) {
+        for (int column = 0; column < PreviewColumns.size(); ++column)
+            Grid1->setItem(row, column, new QTableWidgetItem);
+        Grid1->item(row, 0)->setText(m_files[row].name);
+    }
+}
+
+SharedFields Form6::shared() const
+{
+    return {whenTicked(Check1, Text1->text()), whenTicked(Check2, Text2->text()),
+            whenTicked(Check3, Text3->text()), whenTicked(Check4, Combo1->currentText()),
+            whenTicked(Check5, Text4->text()), Option2->isChecked()};
+}
+
+QStringList Form6::entries() const
+{
+    const SharedFields fields = shared();
+    QStringList entries;
+    for (const AlbumFile &file : m_files)
+        entries.append(TaggedEntry(file, fields));
+    return entries;
+}
+
+void Form6::Form_Refresh()
+{
+    const SharedFields fields = shared();
+    for (int row = 0; row < m_files.size(); ++row) {
+        const TagFields tagged = TaggedFields(m_files[row], fields);
+        const QString texts[] = {tagged.title, tagged.artist, tagged.album,
+                                 tagged.year,  tagged.genre,  tagged.comment};
+        for (int column = 1; column < PreviewColumns.size(); ++column)
+            Grid1->item(row, column)->setText(texts[column - 1]);
+    }
+}
+
+void Form6::Command1_Click()
+{
+    accept();
+}
+
+void Form6::Command2_Click()
+{
+    reject();
+}
+
+void Form6::Command3_Click()
+{
+    QStringList failures;
+    int tagged = 0;
+    for (qsizetype i = 0; i < m_files.size(); ++i) {
+        const WavTags tags = ReadWavTags(QDir(m_directory).filePath(m_own[i].name));
+        if (!tags.failure.isEmpty())
+            failures.append(tags.failure);
+        if (tags.hasInfo || tags.hasId3)
+            ++tagged;
+        m_files[i].fields = WithWavTags(m_own[i].fields, tags.fields);
+    }
+    Label1->setText(
+        tagged == 0
+            ? u"None of the files carries tags of its own."_s
+            : u"%1 of %2 files carry tags of their own; the preview shows them."_s.arg(tagged).arg(
+                  m_files.size()));
+    Form_Refresh();
+    if (!failures.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, windowTitle(),
+                        u"Some files could not be read:\n\n"_s + failures.join(u'\n'),
+                        QMessageBox::Ok, this, DialogFlags);
+        box.exec();
+    }
+}
