@@ -6,13 +6,17 @@
 #include "destination_dialog.h"
 #include "directory_list.h"
 #include "main_window.h"
-#include "program_font.h"
+#include "program_style.h"
 #include "properties_dialog.h"
 #include "setup_dialog.h"
+#include "tag_selected_dialog.h"
 #include "wav_file_list.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -35,7 +39,7 @@ void save(QWidget &window, const QString &directory, const QString &name)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setStyle(u"windows"_s); // as the program shows itself
+    UseProgramStyle(); // as the program shows itself
     QApplication::setWindowIcon(QIcon(u":/trelvin-sondrake.png"_s));
     if (argc != 3) {
         std::fprintf(stderr, "usage: take_screenshots OUTPUT-DIR WAV-DIR\n");
@@ -46,7 +50,6 @@ int main(int argc, char *argv[])
     QTemporaryDir program;
 
     Form1 main(program.path());
-    UseOneFontForAllWindows(main.centralWidget());
     main.Dir1->setPath(wavs);
     main.File1->setCurrentRow(0);
     main.File1->item(0)->setSelected(true);
@@ -57,6 +60,18 @@ int main(int argc, char *argv[])
                      ReadTagEntry(MakeTagEntry({u"Opening"_s, u"The Band"_s, u"First Album"_s,
                                                 u"2026"_s, u"Jazz+Funk"_s, u"Live"_s})));
     save(properties, output, u"properties-dialog"_s);
+
+    QList<AlbumFile> album;
+    for (int i = 0; i < main.File1->count(); ++i)
+        album.append({main.File1->name(i), {}});
+    Form6 tagSelected(wavs, album);
+    tagSelected.Text1->setText(u"The Band"_s);
+    tagSelected.Text2->setText(u"First Album"_s);
+    tagSelected.Text3->setText(u"2026"_s);
+    for (QCheckBox *box : {tagSelected.Check1, tagSelected.Check2, tagSelected.Check3})
+        box->setChecked(true);
+    tagSelected.Option2->setChecked(true);
+    save(tagSelected, output, u"tag-selected-dialog"_s);
 
     Form2 setup({QDir::homePath(), 0, 1});
     save(setup, output, u"setup-dialog"_s);

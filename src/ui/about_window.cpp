@@ -57,7 +57,9 @@ Form3::Form3(QWidget *parent, const AboutDetails &details)
 
     auto *Frame2 = Placed(new QGroupBox(this), 0, 0, 4335, 1455);
     auto *Image1 = Placed(new QLabel(Frame2), 360, 360, 480, 480);
-    Image1->setPixmap(QApplication::windowIcon().pixmap(Image1->size()));
+    Image1->setPixmap(QApplication::windowIcon().pixmap(256));
+    Image1->setScaledContents(true); // it grows with the form
+    Image1->setAccessibleName(u"Trelvin Sondrake icon"_s);
     Label2 = Placed(new QLabel(u"Trelvin Sondrake v1.41"_s, Frame2), 1320, 240, 2415, 255);
     Label3 = detailLabel(Frame2, details.creditLine, 1320, 480, 2415);
     Label4 = detailLabel(Frame2, details.copyrightLine1, 1320, 840, 2895);
@@ -91,6 +93,7 @@ Form3::Form3(QWidget *parent, const AboutDetails &details)
     Command1 = Placed(new QPushButton(u"Cool!"_s, Frame1), 3120, 240, 1095, 255);
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+    FinishForm(this);
 }
 
 void Form3::Command1_Click()

@@ -28,13 +28,12 @@ Form5::Form5(const QString &destination, QWidget *parent)
     Command3->setDefault(true);
 
     SetTabOrder({Dir2, Drive2, Command1, Command3});
-    Drive2->setAccessibleName(u"File systems"_s);
-    Dir2->setAccessibleName(u"Directories"_s);
 
     Folders->openAt(destination);
 
     connect(Command3, &QPushButton::clicked, this, &Form5::Command3_Click);
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
+    FinishForm(this);
 }
 
 void Form5::Command3_Click()

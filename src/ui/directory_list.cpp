@@ -44,6 +44,7 @@ bool canList(const QString &directory)
 DirectoryList::DirectoryList(QWidget *parent) : QListWidget(parent)
 {
     setUniformItemSizes(true);
+    setAccessibleName(u"Directories"_s);
     connect(this, &QListWidget::itemActivated, this, &DirectoryList::openItem);
     setPath(QDir::currentPath());
 }
@@ -72,12 +73,14 @@ void DirectoryList::fill(const QStringList &ancestors, const QStringList &childr
         const QString name = level == 0 ? u"/"_s : QFileInfo(ancestors[level]).fileName();
         auto *item = new QListWidgetItem(open, QString(level * IndentPerLevel, u' ') + name, this);
         item->setData(PathRole, ancestors[level]);
+        item->setData(Qt::AccessibleTextRole, name); // read out without the indent
     }
     const QString indent(ancestors.size() * IndentPerLevel, u' ');
     const QString prefix = m_path.endsWith(u'/') ? m_path : QString(m_path + u'/');
     for (const QString &child : children) {
         auto *item = new QListWidgetItem(closed, indent + child, this);
         item->setData(PathRole, QString(prefix + child));
+        item->setData(Qt::AccessibleTextRole, child);
     }
     setCurrentRow(int(ancestors.size()) - 1);
 }

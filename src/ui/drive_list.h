@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QComboBox>
+#include "named_drop_down.h"
 
 // The drive list on Linux: the roots of the mounted file systems a user keeps
 // files on, each shown as its root path and its name or label when it has one.
-class DriveList : public QComboBox {
+// A screen reader announces it as "File systems".
+class DriveList : public NamedDropDown {
     Q_OBJECT
 
 public:

@@ -27,12 +27,13 @@ inline void SetTabOrder(std::initializer_list<QWidget *> chain)
     }
 }
 
-// Bold in whatever size the form's font ends up.
+// Bold in whatever font the form has, now and after the font changes: only
+// the weight is set, the rest follows the form.
 inline void MakeBold(QWidget *widget)
 {
-    QFont font = widget->font();
-    font.setBold(true);
-    widget->setFont(font);
+    QFont bold;
+    bold.setBold(true);
+    widget->setFont(bold);
 }
 
 // An option group as the keyboard knows it: Tab stops only at the chosen
@@ -41,3 +42,12 @@ QRadioButton *KeepOneTabStop(std::initializer_list<QRadioButton *> group);
 
 // Centres a window on its screen (a dialog whose parent is not shown yet).
 void CentreOnScreen(QWidget *window);
+
+// Call once a form's controls are placed in twips: the form grows with the
+// user's font (FitToFont), and Return and Enter go to the window, where in a
+// dialog they press the default button whatever control has the focus, as
+// on every desktop. GNOME's platform theme (Xfce, MATE and Cinnamon use it
+// too) makes them "press" keys instead: a frame swallows them on their way
+// up from a text field, a drop-down list opens, an option button or check
+// box toggles.
+void FinishForm(QWidget *form);

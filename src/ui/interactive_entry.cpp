@@ -2,10 +2,11 @@
 
 #include "dialogs_stay_on_screen.h"
 #include "main_window.h"
-#include "program_font.h"
+#include "program_style.h"
 
 #include "app/interactive_start.h"
 #include "base/command_messages.h"
+#include "base/display.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -37,13 +38,16 @@ extern "C" Q_DECL_EXPORT int sondrake_run_interactive(int argc, char *argv[])
 {
     commandName = CommandName(argv[0]);
     defaultHandler = qInstallMessageHandler(exitOnFatalStartError);
+    const QString platform = ChosenQtPlatform();
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform.toLatin1());
     QApplication application(argc, argv);
+    if (!platform.isEmpty())
+        qunsetenv("QT_QPA_PLATFORM"); // the script's terminal chooses its own
     qInstallMessageHandler(defaultHandler);
-    // The windows are laid out like classic dialogs, framed captions and all;
-    // a style the user asked for still wins.
-    if (qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
-        QApplication::setStyle(u"windows"_s);
-    // Names the configuration directory an installed program keeps its settings in.
+    UseProgramStyle();
+    // Names the configuration directory an installed program keeps its settings
+    // in, and the X11 window class (the desktop entry's StartupWMClass).
     QApplication::setApplicationName(u"trelvin-sondrake"_s);
     // Ties the windows to the desktop entry. No display name: Qt would add it
     // to every window title, and each window must carry exactly its caption.
@@ -52,7 +56,6 @@ extern "C" Q_DECL_EXPORT int sondrake_run_interactive(int argc, char *argv[])
     DialogsStayOnScreen dialogsStayOnScreen;
     application.installEventFilter(&dialogsStayOnScreen);
     Form1 window;
-    UseOneFontForAllWindows(window.centralWidget());
     window.Form_Load();
     window.show();
     window.activateWindow(); // its menu mnemonics work from the first moment

@@ -24,6 +24,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMetaEnum>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -96,6 +97,8 @@ void Form1::createControls()
     Check4 = Placed(new QCheckBox(u"Automatic delete"_s, Frame3), 120, 600, 1575, 255);
     Label1 = Placed(new QLabel(u"(CAUTION!)"_s, Frame3), 1680, 600, 1095, 255);
     MakeBold(Label1);
+    Label1->setBuddy(Check4); // a screen reader hears the caution with the box
+    Check4->setAccessibleDescription(Label1->text());
     Check3->setChecked(true);
 
     Frame4 = Placed(new QGroupBox(u"WAV selector"_s, client), 0, 0, 6375, 2535);
@@ -108,8 +111,6 @@ void Form1::createControls()
     Command1 = Placed(new QPushButton(u"Encode"_s, Frame1), 120, 240, 1095, 255);
     MakeBold(Command1);
 
-    Drive1->setAccessibleName(u"File systems"_s);
-    Dir1->setAccessibleName(u"Directories"_s);
     File1->setAccessibleName(u"WAV files"_s);
 
     SetTabOrder({Option1, Option2, Option3, Option4, Option5, Option6, Option7, Option8, Option9,
@@ -118,10 +119,13 @@ void Form1::createControls()
     connect(Drive1, &DriveList::changed, this, &Form1::Drive1_Change);
     connect(Dir1, &DirectoryList::changed, this, &Form1::Dir1_Change);
     connect(File1, &WavFileList::mouseDown, this, &Form1::File1_MouseDown);
-    connect(Check4, &QCheckBox::clicked, this, &Form1::Check4_Click);
+    // Every way the box gets checked: mouse, keyboard, a screen reader's
+    // toggle action. The program never sets it itself.
+    connect(Check4, &QCheckBox::toggled, this, &Form1::Check4_Click);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     Dir1_Change(); // the list shows the working directory from the start
+    FinishForm(client);
 }
 
 void Form1::createMenus()
@@ -390,5 +394,10 @@ std::optional<ExistingMp3s> Form1::askAboutExistingMp3s(const QStringList &exist
 void Form1::showMessage(QMessageBox::Icon icon, const QString &caption, const QString &text)
 {
     QMessageBox box(icon, caption, text, QMessageBox::Ok, this, DialogFlags);
+    // The icon tells a screen reader's user what kind of message it is, too.
+    if (auto *picture = box.findChild<QLabel *>(u"qt_msgboxex_icon_label"_s)) {
+        const char *kind = QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(icon);
+        picture->setAccessibleName(QString::fromLatin1(kind));
+    }
     box.exec();
 }

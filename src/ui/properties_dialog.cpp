@@ -1,6 +1,7 @@
 #include "properties_dialog.h"
 
 #include "form_helpers.h"
+#include "named_drop_down.h"
 #include "twips.h"
 
 #include "tag/fixed_width_text.h"
@@ -47,7 +48,7 @@ Form4::Form4(const QString &fileName, const TagFields &entry, QWidget *parent)
     Text2 = textField(Frame1, 720, 2175, 30);
     Text3 = textField(Frame1, 1080, 2175, 30);
     Text4 = textField(Frame1, 1440, 735, 4);
-    Combo1 = Placed(new QComboBox(Frame1), 960, 1800, 2175, 315);
+    Combo1 = Placed(new NamedDropDown(u"Genre"_s, Frame1), 960, 1800, 2175, 315);
     Text5 = textField(Frame1, 2160, 2175, 30);
     caption(Text1, u"Title"_s, 360, 360, 495);
     caption(Text2, u"Artist"_s, 360, 720, 495);
@@ -71,6 +72,7 @@ Form4::Form4(const QString &fileName, const TagFields &entry, QWidget *parent)
 
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
+    FinishForm(this);
 }
 
 void Form4::Form_Load()

@@ -53,11 +53,10 @@ Form2::Form2(const SetupValues &current, QWidget *parent)
     (current.deleteWatch == 1 ? Option1 : Option2)->setChecked(true);
     KeepOneTabStop({Option1, Option2});
     KeepOneTabStop({Option11, Option12})->setFocus(); // the first group in the tab order
-    Drive2->setAccessibleName(u"File systems"_s);
-    Dir2->setAccessibleName(u"Directories"_s);
 
     connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    FinishForm(this);
 }
 
 void Form2::Command3_Click()

@@ -3,10 +3,13 @@
 class QWidget;
 
 // The windows are laid out in twips, as designed: 15 twips make a pixel at
-// 96 dots per inch, scaled by the screen's logical DPI.
-int TwipsToPixels(int twips, const QWidget *widget);
+// 96 dots per inch, scaled by the screen's logical DPI and by the form's
+// scale, which grows past 1 when the user's font needs more room than the
+// design gave (see form_scale.h).
+int TwipsToPixels(int twips, const QWidget *widget, double scale = 1.0);
 
-// Places `widget` at left, top, width, height in twips, relative to its parent.
+// Places `widget` at left, top, width, height in twips, relative to its
+// parent, and keeps those twips for ScaleTwips.
 void PlaceInTwips(QWidget *widget, int left, int top, int width, int height);
 
 // Places `widget` and gives it back, for building a form in one expression.
@@ -17,5 +20,9 @@ Widget *Placed(Widget *widget, int left, int top, int width, int height)
     return widget;
 }
 
-// Gives `form` a client area of width by height twips, fixed.
+// Gives `form` a client area of width by height twips, fixed, and keeps it.
 void FixClientSizeInTwips(QWidget *form, int width, int height);
+
+// Places `form` and every control in it that was placed in twips again, at
+// `scale` times the designed size.
+void ScaleTwips(QWidget *form, double scale);

@@ -4,9 +4,14 @@
 # shows (titles, allowed actions), tagging two files in the Properties dialog,
 # encoding them in the script's terminal, and leaving with "E&xit".
 #   desktop_session.sh BUILD-DIR [SCREENSHOT-DIR]
+# The desktop comes from the environment as a session sets it:
+# XDG_CURRENT_DESKTOP=GNOME (Qt's GNOME theme and keyboard, as on GNOME, Xfce,
+# MATE, Cinnamon), GTK_THEME=Adwaita:dark, or QT6CT_FONT_POINTS=14 for qt6ct
+# with that font, set after the windows are built, as qt6ct does.
 # Exits 77 (skipped) only where no X server can start here.
 set -eu
 build=$(cd "$1" && pwd)
+source=$(cd "$(dirname "$0")/../.." && pwd)
 shots=${2:-}
 
 for tool in Xvfb openbox xdotool xprop xwininfo xterm python3; do
@@ -32,6 +37,14 @@ export DISPLAY=":$(cat "$work/display")"
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+if [ -n "${QT6CT_FONT_POINTS:-}" ]; then
+    command -v qt6ct >/dev/null || { echo "SKIP: qt6ct is not installed"; exit 77; }
+    mkdir -p "$HOME/.config/qt6ct"
+    font="DejaVu Sans,$QT6CT_FONT_POINTS,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
+    printf '[Appearance]\nstyle=Fusion\ncustom_palette=false\n[Fonts]\ngeneral="%s"\nfixed="%s"\n' \
+        "$font" "$font" >"$HOME/.config/qt6ct/qt6ct.conf"
+    export QT_QPA_PLATFORMTHEME=qt6ct
+fi
 openbox >"$work/openbox.log" 2>&1 &
 pids="$pids $!"
 for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
@@ -71,7 +84,7 @@ exact_title() { # window $1 carries exactly $2 in both title properties
 actions() { xprop -id "$1" _NET_WM_ALLOWED_ACTIONS; }
 no_action() { ! actions "$1" | grep -q "$2" || fail "$3 offers $2"; }
 has_action() { actions "$1" | grep -q "$2" || fail "$3 lacks $2"; }
-shot() { [ -z "$shots" ] || import -window root "$shots/$1.png"; }
+shot() { [ -z "$shots" ] || import -window root -trim +repage "$shots/$1.png"; }
 key() { xdotool key --clearmodifiers "$@"; sleep 0.3; }
 active_is() { [ "$(xdotool getactivewindow)" = "$1" ] || fail "$2 is not the active window"; }
 
@@ -85,6 +98,11 @@ has_action "$main" _NET_WM_ACTION_MINIMIZE "the main window"
 no_action "$main" _NET_WM_ACTION_MAXIMIZE_HORZ "the main window"
 no_action "$main" _NET_WM_ACTION_RESIZE "the main window"
 active_is "$main" "the main window at start"
+# The desktop ties the window to its entry by the window class.
+entry_class=$(sed -n 's/^StartupWMClass=//p' "$source/data/org.trelvinsondrake.TrelvinSondrake.desktop")
+window_class=$(xprop -id "$main" WM_CLASS | sed 's/.*, "\(.*\)"$/\1/')
+[ -n "$entry_class" ] && [ "$window_class" = "$entry_class" ] \
+    || fail "the window class \"$window_class\" is not the desktop entry's \"$entry_class\""
 shot main-window
 
 # Tab goes from the chosen bitrate past the check boxes and both lists to

@@ -157,11 +157,15 @@ private Q_SLOTS:
                                 u"sh \"$0\"; printf '\\n%s' 'The script has finished. Press Enter "
                                 "to close this window. '; read answer"_s,
                                 u"TEMP.BAT"_s};
-        QTest::newRow("minimised") << 1 << true << both
+        const QStringList xterm{u"xterm"_s};
+        QTest::newRow("minimised") << 1 << true << xterm
                                    << QStringList{u"/bin/xterm"_s, u"-iconic"_s} + titled + waits;
-        QTest::newRow("normal") << 0 << true << both << QStringList{u"/bin/xterm"_s} + titled + waits;
-        QTest::newRow("any other value is normal") << 7 << true << both
+        QTest::newRow("normal") << 0 << true << xterm << QStringList{u"/bin/xterm"_s} + titled + waits;
+        QTest::newRow("any other value is normal") << 7 << true << xterm
                                                    << QStringList{u"/bin/xterm"_s} + titled + waits;
+        QTest::newRow("the desktop's own terminal first")
+            << 0 << true << both
+            << QStringList{u"/bin/x-terminal-emulator"_s, u"-T"_s, u"TEMP.BAT"_s, u"-e"_s} + waits;
         QTest::newRow("no xterm") << 1 << true << QStringList{u"x-terminal-emulator"_s}
                                   << QStringList{u"/bin/x-terminal-emulator"_s, u"-T"_s,
                                                  u"TEMP.BAT"_s, u"-e"_s} + waits;

@@ -11,6 +11,7 @@
 
 #include "tag/tag_entries.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -196,6 +197,53 @@ private Q_SLOTS:
         QTest::keyClick(dialog.Command3, Qt::Key_Return); // elsewhere Enter still presses Okay
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.destination(), u"/"_s);
+    }
+
+    // Return presses the default button from every kind of control, on
+    // every desktop's keyboard scheme (GNOME's made frames swallow it).
+    void returnPressesOkay_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("Properties, Title") << u"Title"_s << u"Song"_s;
+        QTest::newRow("Properties, Genre") << u"Genre"_s << u"Rock"_s;
+        QTest::newRow("Properties, Comment") << u"Comment"_s << u"Fine"_s;
+        QTest::newRow("Setup, window mode") << u"Run L3Enc..."_s << QString();
+        QTest::newRow("Setup, warning") << u"AutoDelete warning messages?"_s << QString();
+        QTest::newRow("Setup, file systems") << u"Setup file systems"_s << QString();
+        QTest::newRow("Destination, file systems") << u"Destination file systems"_s << QString();
+    }
+    void returnPressesOkay()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, typed);
+        Form4 properties(u"first.wav"_s, ReadTagEntry(NewTagEntry()));
+        Form2 setup({m_wavs.path(), 0, 1});
+        Form5 destination(m_wavs.path());
+        const QHash<QString, std::pair<QDialog *, QWidget *>> controls{
+            {u"Title"_s, {&properties, properties.Text1}},
+            {u"Genre"_s, {&properties, properties.Combo1}},
+            {u"Comment"_s, {&properties, properties.Text5}},
+            {u"Run L3Enc..."_s, {&setup, setup.Option12}},
+            {u"AutoDelete warning messages?"_s, {&setup, setup.Option1}},
+            {u"Setup file systems"_s, {&setup, setup.Drive2}},
+            {u"Destination file systems"_s, {&destination, destination.Drive2}},
+        };
+        const auto [dialog, field] = controls.value(control);
+        dialog->show();
+        dialog->activateWindow(); // with no window manager, nothing else does
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        field->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), field);
+        QTest::keyClicks(field, typed);
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(!QApplication::activePopupWidget()); // no list opened instead
+        if (dialog == &properties) {
+            const TagFields fields = properties.fields(); // what was typed is kept
+            QVERIFY(QStringList({fields.title, fields.genre, fields.comment}).contains(typed));
+        }
     }
 
     void setupOpensOnTheStoredValues_data()

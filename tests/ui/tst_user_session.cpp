@@ -135,6 +135,52 @@ private Q_SLOTS:
             QCOMPARE(int(quint8(trailer[127])), mp3.genre);
         }
     }
+
+    // A terminal that cannot open its window (a stale DISPLAY) ends at once:
+    // Encode still makes the MP3, in the background, and says where the log is.
+    void terminalThatCannotOpenStillEncodes()
+    {
+        const QString program = path(u"lone program"_s);
+        const QString terminals = path(u"terminals"_s);
+        for (const QString &directory : {program, terminals})
+            QVERIFY(QDir().mkpath(directory));
+        QVERIFY(QFile::copy(QStringLiteral(ENCODER_PROGRAM), program + u"/encoder"_s));
+        QVERIFY(QFile::copy(QStringLiteral(L3ENC_PROGRAM), program + u"/L3ENC"_s));
+        QVERIFY(WriteWav(program + u"/Alone.wav"_s, {2, 44100, SF_FORMAT_PCM_16, 0.5}));
+        QFile terminal(terminals + u"/x-terminal-emulator"_s);
+        QVERIFY(terminal.open(QIODevice::WriteOnly));
+        terminal.write("#!/bin/sh\necho \"x-terminal-emulator: Can't open display: :97\" >&2\nexit 1\n");
+        terminal.close();
+        QVERIFY(terminal.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        const QByteArray path = qgetenv("PATH");
+        const QByteArray display = qgetenv("DISPLAY");
+        qputenv("PATH", QFile::encodeName(terminals) + ':' + path);
+        qputenv("DISPLAY", ":97");
+
+        Form1 window(program);
+        window.EncoderPath = program;
+        window.Destination = program + u'/';
+        QVERIFY(window.Dir1->setPath(program));
+        window.File1->item(0)->setSelected(true);
+        QString told;
+        ModalWatcher message([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box);
+            told = box->text();
+            box->accept();
+        });
+        QTest::mouseClick(window.Command1, Qt::LeftButton);
+        qputenv("PATH", path);
+        qputenv("DISPLAY", display);
+
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(program + u"/Alone.mp3"_s), 60000);
+        QVERIFY2(told.startsWith(u"The terminal window could not be opened"_s), qPrintable(told));
+        QVERIFY2(told.endsWith(u"Its output goes to \""_s + program + u"/TEMP.LOG\"."_s),
+                 qPrintable(told));
+        QFile log(program + u"/TEMP.LOG"_s);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(log.readLine().startsWith("x-terminal-emulator: Can't open display"));
+    }
 };
 
 QTEST_MAIN(TestUserSession)
