@@ -1,7 +1,8 @@
 # Installed layout: the program, L3ENC and the window library side by side in
 # a private directory (the program finds its encoder and windows beside
-# itself), a link on the PATH, the desktop entry and metainfo under the
-# program's id, icons, man pages and the package's documents.
+# itself), links on the PATH (trelvin-sondrake and L3ENC), the desktop entry
+# and metainfo under the program's id, icons, man pages and the package's
+# documents.
 include(GNUInstallDirs)
 set(SONDRAKE_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/trelvin-sondrake)
 set(SONDRAKE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/trelvin-sondrake)
@@ -47,13 +48,16 @@ add_custom_target(compressed_documents ALL DEPENDS ${SONDRAKE_ZIPPED})
 configure_file(data/copyright.in ${CMAKE_BINARY_DIR}/data/copyright @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/data/copyright DESTINATION ${SONDRAKE_DOC_DIR})
 
-# The link is relative, so the installed tree can move; the prefix is the one
-# given at install time.
-file(RELATIVE_PATH SONDRAKE_LINK_TARGET "/prefix/${CMAKE_INSTALL_BINDIR}"
-     "/prefix/${SONDRAKE_INSTALL_DIR}/encoder")
-install(CODE "
-    set(bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-    file(MAKE_DIRECTORY \"\${bin}\")
-    message(STATUS \"Installing: \${bin}/trelvin-sondrake -> ${SONDRAKE_LINK_TARGET}\")
-    file(CREATE_LINK ${SONDRAKE_LINK_TARGET} \"\${bin}/trelvin-sondrake\" SYMBOLIC)
-")
+# Commands on the PATH: links to the private directory's files, relative so
+# the installed tree can move; the prefix is the one given at install time.
+function(sondrake_command_link command file)
+    file(RELATIVE_PATH target "/prefix/${CMAKE_INSTALL_BINDIR}" "/prefix/${SONDRAKE_INSTALL_DIR}/${file}")
+    install(CODE "
+        set(bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+        file(MAKE_DIRECTORY \"\${bin}\")
+        message(STATUS \"Installing: \${bin}/${command} -> ${target}\")
+        file(CREATE_LINK ${target} \"\${bin}/${command}\" SYMBOLIC)
+    ")
+endfunction()
+sondrake_command_link(trelvin-sondrake encoder)
+sondrake_command_link(L3ENC L3ENC) # its manual page speaks of the command

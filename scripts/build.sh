@@ -1,7 +1,8 @@
 #!/bin/sh
-# Configures and builds into build/ (the program lands in build/bin). Extra
-# arguments go to the configure step.
+# Builds into build/ without installing anything: the program, L3ENC and the
+# window library land in build/bin (with -DBUILD_TESTING=ON, the tests too).
+# Extra arguments go to the configure step.
 set -eu
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release "$@"
+sh scripts/configure.sh "$@"
 cmake --build build

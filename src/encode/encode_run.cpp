@@ -1,7 +1,9 @@
 #include "encode_run.h"
 
 #include "base/atomic_file.h"
+#include "base/own_directory.h"
 #include "path_functions.h"
+#include "script_file_name.h"
 #include "shell_script.h"
 #include "script_starter.h"
 
@@ -37,10 +39,11 @@ EncodeOutcome StartEncode(const EncodeCheck &check, ExistingMp3s existing,
     if (plan.groups.isEmpty())
         return refused(u"Every selected file has its MP3 already; nothing was encoded."_s);
 
-    // An installed encoder's directory is closed to its users: the script
-    // then goes to the user's cache and still runs in the encoder's directory.
+    // An encoder directory that is not the user's own, or lies in the system
+    // (an installed program, even for root): the script goes to the user's
+    // cache and still runs in the encoder's directory.
     QString scriptName = QString::fromUtf16(ScriptFileName);
-    if (!QFileInfo(check.encoderPath).isWritable()) {
+    if (!IsOwnWritableDirectory(check.encoderPath)) {
         const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
         QDir().mkpath(cache);
         scriptName = JoinPath(cache, scriptName);

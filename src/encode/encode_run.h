@@ -8,9 +8,6 @@
 
 #include <functional>
 
-// The script's name, in the encoder's directory.
-inline constexpr char16_t ScriptFileName[] = u"TEMP.BAT";
-
 // Starts the written script, in the encoder's directory: `scriptName` is its
 // bare name there, or a full path when that directory could not take it. A
 // success may say what the user must know about the run (where its log is).

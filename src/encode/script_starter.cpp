@@ -1,7 +1,7 @@
 #include "script_starter.h"
 
 #include "base/display.h"
-#include "encode_run.h"
+#include "script_file_name.h"
 
 #include <QDir>
 #include <QFile>

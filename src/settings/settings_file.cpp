@@ -1,6 +1,7 @@
 #include "settings_file.h"
 
 #include "base/atomic_file.h"
+#include "base/own_directory.h"
 #include "base/read_number.h"
 #include "base/regular_file.h"
 
@@ -130,7 +131,7 @@ Result WriteSettings(const QString &filePath, const Settings &settings, const QS
 QString SettingsFilePath(const QString &appPath)
 {
     const QString fileName = QString::fromUtf16(SettingsFileName);
-    if (QFileInfo(appPath).isWritable())
+    if (IsOwnWritableDirectory(appPath))
         return appPath + fileName;
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + u'/' + fileName;
 }

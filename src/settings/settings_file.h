@@ -46,7 +46,7 @@ QByteArray FormatSettings(const Settings &settings, const QString &lastPath);
 // cannot be stored and is refused.
 Result WriteSettings(const QString &filePath, const Settings &settings, const QString &lastPath);
 
-// Where the settings live: beside the program when its directory is
-// writable, otherwise in the user's configuration directory (an installed
-// program), so they still persist.
+// Where the settings live: beside the program when its directory is the
+// user's own to write, otherwise (an installed program, for root too) in the
+// user's configuration directory, so they persist and nothing lands in /usr.
 QString SettingsFilePath(const QString &appPath);

@@ -1,3 +1,4 @@
+#include "base/own_directory.h"
 #include "encode/encode_run.h"
 #include "encode/script_starter.h"
 
@@ -7,6 +8,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -128,15 +131,30 @@ private Q_SLOTS:
         QVERIFY(scriptBytes().contains(" ./L3ENC "));
     }
 
-    void closedEncoderDirectoryPutsTheScriptInTheCache()
+    // An encoder directory that is not the user's own to write: the script
+    // goes to the user's cache and still runs there.
+    void encoderDirectoryNotOursPutsTheScriptInTheCache_data()
     {
+        QTest::addColumn<bool>("chown"); // else closed to its owner
+        QTest::newRow("closed to its owner") << false;
+        QTest::newRow("another user's") << true;
+    }
+    void encoderDirectoryNotOursPutsTheScriptInTheCache()
+    {
+        QFETCH(bool, chown);
         QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(QFile::setPermissions(m_encoderDir, QFile::ReadOwner | QFile::ExeOwner));
-        const bool closed = !QFileInfo(m_encoderDir).isWritable();
+        const QByteArray directory = QFile::encodeName(m_encoderDir);
+        if (chown && (::geteuid() != 0 || ::chown(directory.constData(), 65534, 65534) != 0))
+            QSKIP("only root gives a directory away");
+        if (!chown)
+            QVERIFY(QFile::setPermissions(m_encoderDir, QFile::ReadOwner | QFile::ExeOwner));
+        const bool closed = !IsOwnWritableDirectory(m_encoderDir);
         const EncodeOutcome outcome = RunEncode(request(), recordingStarter());
         QFile::setPermissions(m_encoderDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (chown)
+            QCOMPARE(::chown(directory.constData(), ::geteuid(), ::getegid()), 0);
         if (!closed)
-            QSKIP("root writes everywhere");
+            QSKIP("root writes everywhere; runs again as an ordinary user");
         QCOMPARE(outcome.kind, EncodeOutcome::Kind::Started);
         const QString cached = QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
             + u"/TEMP.BAT"_s;
