@@ -61,7 +61,7 @@ Result startDetached(const QString &directory, const ScriptCommand &command)
 Result startInBackground(const QString &directory, const QString &scriptName, const QString &why)
 {
     const ScriptCommand command = BackgroundScriptCommand(scriptName);
-    if (const Result started = startDetached(directory, command); !started)
+    if (Result started = startDetached(directory, command); !started)
         return started;
     return Result::success(u"%1, so the encoding runs in the background. Its output goes to "
                            "\"%2\"."_s.arg(why, QDir(directory).filePath(command.logFile)));
@@ -140,7 +140,7 @@ Result StartScriptDetached(const QString &directory, const QString &scriptName, 
     if (!command.logFile.isEmpty())
         return startInBackground(directory, scriptName, u"No terminal window can be opened here"_s);
     const QString log = QDir(directory).filePath(logFileFor(scriptName));
-    const Result opened = startTerminal(directory, command, log);
+    Result opened = startTerminal(directory, command, log);
     if (opened)
         return opened;
     return startInBackground(directory, scriptName,

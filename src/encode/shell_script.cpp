@@ -18,7 +18,8 @@ total=%1 jobs=%2
 # The files by their number in the list: name, and size for the progress.
 )sh";
 
-constexpr char16_t Functions[] = uR"sh(renice -n 10 -p $$ >/dev/null 2>&1 # every core encodes; the desktop stays responsive
+constexpr char16_t Functions[] = uR"sh(# Every core encodes; the desktop stays responsive (renice sets, not adds).
+renice -n $(($(nice) + 10)) -p $$ >/dev/null 2>&1
 # The run's notes beside the script, so a full temporary directory cannot
 # falsify them; a slot for each group that may run at once, and the lines
 # for the one printer of groups side by side.

@@ -10,7 +10,11 @@ namespace {
 // then a separator: a dash, a dot or a closing parenthesis with blanks
 // around it, or blanks alone. ASCII digits only: other scripts' digits are
 // part of a title.
-const QRegularExpression TrackNumber(u"^((?:[0-9]{1,2}-)?[0-9]{1,3})(?: *[-.)] *| +)"_s);
+const QRegularExpression &trackNumber()
+{
+    static const QRegularExpression expression(u"^((?:[0-9]{1,2}-)?[0-9]{1,3})(?: *[-.)] *| +)"_s);
+    return expression;
+}
 
 QString withoutWavExtension(QStringView name)
 {
@@ -33,7 +37,7 @@ QString tidied(QString text)
 NameParts TitleFromFileName(QStringView fileName, bool splitArtist)
 {
     QString rest = tidied(withoutWavExtension(fileName));
-    const QRegularExpressionMatch number = TrackNumber.match(rest);
+    const QRegularExpressionMatch number = trackNumber().match(rest);
     if (number.hasMatch()) {
         const QString title = rest.mid(number.capturedLength()).trimmed();
         rest = title.isEmpty() ? number.captured(1) : title; // "07 - " is track 7's name

@@ -60,7 +60,7 @@ Form3::Form3(QWidget *parent, const AboutDetails &details)
     Image1->setPixmap(QApplication::windowIcon().pixmap(256));
     Image1->setScaledContents(true); // it grows with the form
     Image1->setAccessibleName(u"Trelvin Sondrake icon"_s);
-    Label2 = Placed(new QLabel(u"Trelvin Sondrake v1.41"_s, Frame2), 1320, 240, 2415, 255);
+    Label2 = Placed(new QLabel(QStringLiteral("Trelvin Sondrake v" SONDRAKE_VERSION), Frame2), 1320, 240, 2415, 255);
     Label3 = detailLabel(Frame2, details.creditLine, 1320, 480, 2415);
     Label4 = detailLabel(Frame2, details.copyrightLine1, 1320, 840, 2895);
     Label5 = detailLabel(Frame2, details.copyrightLine2, 1320, 1080, 2415);

@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString commandName;
+QString commandName; // clazy:exclude=non-pod-global-static (Qt's message handler is a plain function)
 QtMessageHandler defaultHandler = nullptr;
 
 // Qt ends the program with an abort and a core dump when the display named
@@ -59,5 +59,5 @@ extern "C" Q_DECL_EXPORT int sondrake_run_interactive(int argc, char *argv[])
     window.Form_Load();
     window.show();
     window.activateWindow(); // its menu mnemonics work from the first moment
-    return application.exec();
+    return QApplication::exec();
 }

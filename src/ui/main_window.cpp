@@ -69,7 +69,7 @@ const QString AutoDeleteWarning =
 Form1::Form1(const QString &programDirectory, QWidget *parent)
     : QMainWindow(parent, MainWindowFlags), AppPath(WithTrailingSeparator(programDirectory))
 {
-    setWindowTitle(u"Trelvin Sondrake 1.41"_s);
+    setWindowTitle(QStringLiteral("Trelvin Sondrake " SONDRAKE_VERSION));
     createControls();
     createMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize); // fixed size; it can still be minimised

@@ -47,8 +47,12 @@ std::optional<QString> whenTicked(const QCheckBox *box, const QString &text)
     return box->isChecked() ? std::optional(text) : std::nullopt;
 }
 
-const QStringList PreviewColumns{u"File"_s,  u"Title"_s, u"Artist"_s,  u"Album"_s,
-                                 u"Year"_s,  u"Genre"_s, u"Comment"_s};
+const QStringList &previewColumns()
+{
+    static const QStringList columns{u"File"_s, u"Title"_s, u"Artist"_s, u"Album"_s,
+                                     u"Year"_s, u"Genre"_s, u"Comment"_s};
+    return columns;
+}
 
 } // namespace
 
@@ -125,9 +129,9 @@ void Form6::createFieldRows()
 void Form6::createPreview()
 {
     Frame3 = Placed(new QGroupBox(u"Preview"_s, this), 0, 2400, 9000, 3735);
-    Grid1 = Placed(new QTableWidget(int(m_files.size()), int(PreviewColumns.size()), Frame3),
+    Grid1 = Placed(new QTableWidget(int(m_files.size()), int(previewColumns().size()), Frame3),
                    120, 240, 8760, 3375);
-    Grid1->setHorizontalHeaderLabels(PreviewColumns);
+    Grid1->setHorizontalHeaderLabels(previewColumns());
     Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid1->setSelectionMode(QAbstractItemView::NoSelection);
     Grid1->setTabKeyNavigation(false); // Tab leaves the table, as everywhere else
@@ -137,7 +141,7 @@ void Form6::createPreview()
     Grid1->setAccessibleName(u"Preview"_s);
     Grid1->setAccessibleDescription(u"Each selected file's tag as it will be stored"_s);
     for (int row = 0; row < m_files.size(); ++row) {
-        for (int column = 0; column < PreviewColumns.size(); ++column)
+        for (int column = 0; column < previewColumns().size(); ++column)
             Grid1->setItem(row, column, new QTableWidgetItem);
         Grid1->item(row, 0)->setText(m_files[row].name);
     }
@@ -166,7 +170,7 @@ void Form6::Form_Refresh()
         const TagFields tagged = TaggedFields(m_files[row], fields);
         const QString texts[] = {tagged.title, tagged.artist, tagged.album,
                                  tagged.year,  tagged.genre,  tagged.comment};
-        for (int column = 1; column < PreviewColumns.size(); ++column)
+        for (int column = 1; column < previewColumns().size(); ++column)
             Grid1->item(row, column)->setText(texts[column - 1]);
     }
 }

@@ -10,8 +10,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QSet<QString> NetworkTypes{u"nfs"_s, u"nfs4"_s, u"cifs"_s, u"smb3"_s, u"smbfs"_s,
-                                 u"fuse.sshfs"_s, u"sshfs"_s, u"fuse.davfs2"_s, u"davfs"_s};
+bool isNetworkType(const QString &type)
+{
+    static const QSet<QString> networkTypes{u"nfs"_s, u"nfs4"_s, u"cifs"_s, u"smb3"_s, u"smbfs"_s,
+                                            u"fuse.sshfs"_s, u"sshfs"_s, u"fuse.davfs2"_s,
+                                            u"davfs"_s};
+    return networkTypes.contains(type);
+}
 
 bool isBelow(const QString &path, const QString &directory)
 {
@@ -33,7 +38,7 @@ bool IsUserFileSystem(const MountedVolume &volume)
     }
     if (isBelow(volume.rootPath, u"/run"_s) && !isBelow(volume.rootPath, u"/run/media"_s))
         return false;
-    if (NetworkTypes.contains(volume.type))
+    if (isNetworkType(volume.type))
         return true;
     return volume.device.startsWith(u"/dev/"_s) && volume.type != u"squashfs"_s;
 }

@@ -67,24 +67,14 @@ private Q_SLOTS:
         QCOMPARE(request->tag.genre, qint16(0));
     }
 
-    void genreTexts_data()
+    // How the two characters read as a number is the number reader's own
+    // table; here only that the genre field, at 95 and 96, goes through it.
+    void genreField()
     {
-        QTest::addColumn<QString>("genre");
-        QTest::addColumn<int>("value");
-        QTest::newRow("7 and blank") << u"7 "_s << 7;
-        QTest::newRow("42") << u"42"_s << 42;
-        QTest::newRow("two blanks") << u"  "_s << 0;
-        QTest::newRow("two letters") << u"ab"_s << 0;
-        QTest::newRow("minus one") << u"-1"_s << -1;
-    }
-    void genreTexts()
-    {
-        QFETCH(QString, genre);
-        QFETCH(int, value);
-        const QString block = QString(94, u' ') + genre + QString(30, u'c');
+        const QString block = QString(94, u' ') + u"7 "_s + QString(30, u'c');
         const std::optional<TagRequest> request = ParseTagArguments("/x.mp3", block.toUtf8());
         QVERIFY(request);
-        QCOMPARE(int(request->tag.genre), value);
+        QCOMPARE(int(request->tag.genre), 7);
         QCOMPARE(request->tag.year, u"    "_s); // fields come untrimmed
     }
 

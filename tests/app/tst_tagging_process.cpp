@@ -45,6 +45,7 @@ Run runBytes(const QByteArray &program, const QByteArrayList &arguments,
     words.push_back(program);
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char *> argv;
+    argv.reserve(words.size() + 1);
     for (QByteArray &word : words)
         argv.push_back(word.data());
     argv.push_back(nullptr);
@@ -77,7 +78,7 @@ Run runBytes(const QByteArray &program, const QByteArrayList &arguments,
     return run;
 }
 
-const QByteArray Audio(1000, '\xFF');
+const QByteArray Audio(1000, '\xFF'); // clazy:exclude=non-pod-global-static (a fixture)
 
 QByteArray block(const QString &title = u"Title \u00E9"_s)
 {
@@ -140,7 +141,8 @@ private Q_SLOTS:
             QVERIFY(::access(path(name).constData(), F_OK) != 0);
             const int fd = ::open(path(name).constData(), O_WRONLY | O_CREAT, 0644);
             QVERIFY(fd >= 0);
-            const QByteArray bytes = name.endsWith(".wav") ? "RIFF\0\0\0\0WAVE" + Audio : Audio;
+            const QByteArray bytes = name.endsWith(".wav") ? "RIFF\0\0\0\0WAVE"_ba + Audio : Audio;
+            QCOMPARE(bytes.size(), Audio.size() + (name.endsWith(".wav") ? 12 : 0));
             QCOMPARE(::write(fd, bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size()));
             ::close(fd);
         }

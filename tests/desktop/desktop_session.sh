@@ -55,14 +55,9 @@ mkdir -p "$program" "$work/wavs" "$work/mp3"
 cp "$build/bin/encoder" "$build/bin/L3ENC" "$build/bin/libsondrake_ui.so" "$program/"
 printf '[Directories]\r\nEncoderPath = %s\r\nLastPath = %s\r\nDestination = %s/\r\nSafeMode = 1\r\n[Switches]\r\nLoadMode = 0\r\n' \
     "$program" "$work/wavs" "$work/mp3" >"$program/encoder.ini"
-python3 - "$work/wavs" <<'EOF'
-import math, struct, sys, wave
-for name in ("first.wav", "second.wav"):
-    with wave.open(f"{sys.argv[1]}/{name}", "wb") as w:
-        w.setnchannels(2); w.setsampwidth(2); w.setframerate(44100)
-        w.writeframes(b"".join(struct.pack("<hh", int(8000 * math.sin(i / 20)), 0)
-                               for i in range(44100)))
-EOF
+for name in first second; do
+    python3 "$source/tests/support/make_wavs.py" tone "$work/wavs/$name.wav" 1
+done
 
 window_named() { # waits for a visible window titled exactly $1
     for _ in $(seq 100); do
@@ -127,6 +122,16 @@ tag_current First
 key Down
 tag_current Second
 key shift+Up # both files selected
+
+# The whole album at once: the dialog opens for both, Return presses Okay,
+# and with nothing ticked each file keeps its own tags.
+key alt+f t
+album=$(window_named "Tag Selected Files")
+exact_title "$album" "Tag Selected Files"
+no_action "$album" _NET_WM_ACTION_MAXIMIZE_HORZ "the Tag Selected Files dialog"
+shot tag-selected-dialog
+key Return
+gone "$album"
 
 # Automatic delete (back past both lists), with its warning, then Encode.
 key shift+Tab shift+Tab shift+Tab

@@ -38,7 +38,7 @@ EncodeRequest windowsExample()
     return request;
 }
 
-const QHash<QString, QString> WindowsForms{
+const QHash<QString, QString> WindowsForms{ // clazy:exclude=non-pod-global-static (a fixture)
     {u"C:\\WAVS\\My song.wav"_s, u"C:\\WAVS\\MYSONG~1.WAV"_s},
     {u"C:\\My song.wav"_s, u"C:\\MYSONG~1.WAV"_s},
     {u"C:\\WAVS\\A much longer name.wav"_s, u"C:\\WAVS\\AMUCHL~1.WAV"_s},

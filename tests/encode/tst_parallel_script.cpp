@@ -104,9 +104,14 @@ private Q_SLOTS:
         QCOMPARE(second.keys(), first.keys());
         QCOMPARE(second, first); // MP3 audio, trailers, and which WAVs are left
         QVERIFY(first.contains(u"wav/track 02.wav"_s) && first.contains(u"wav/track 05.wav"_s));
-        QCOMPARE(first.keys().filter(u"mp3/"_s).size(), 4);
-        for (const QString &mp3 : first.keys().filter(u"mp3/"_s))
-            QVERIFY2(first[mp3].right(128).startsWith("TAGTitle "), qPrintable(mp3));
+        qsizetype mp3s = 0;
+        for (auto it = first.cbegin(); it != first.cend(); ++it) {
+            if (it.key().startsWith(u"mp3/"_s)) {
+                ++mp3s;
+                QVERIFY2(it.value().right(128).startsWith("TAGTitle "), qPrintable(it.key()));
+            }
+        }
+        QCOMPARE(mp3s, 4);
 
         // A line when each file starts and one when it ends, then the summary.
         for (const QByteArray &output : {alone, together}) {

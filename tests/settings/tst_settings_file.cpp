@@ -258,7 +258,7 @@ private Q_SLOTS:
         QVERIFY(WriteSettings(file, startValues(), u"/"_s).ok());
         QFile filler(mount + u"/filler"_s);
         QVERIFY(filler.open(QIODevice::WriteOnly));
-        filler.write(QByteArray(64 * 1024, 'x')); // fills what is left
+        filler.write(QByteArray(qsizetype(64) * 1024, 'x')); // fills what is left
         filler.close();
         Settings bigger = startValues();
         bigger.encoderPath = QString(3000, u'e');

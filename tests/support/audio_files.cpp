@@ -21,7 +21,7 @@ bool WriteWav(const QString &path, const TestWav &wav)
     SNDFILE *file = sf_open_fd(out.handle(), SFM_WRITE, &info, SF_FALSE);
     if (!file)
         return false;
-    const sf_count_t frames = sf_count_t(wav.seconds * wav.sampleRate);
+    const auto frames = sf_count_t(wav.seconds * wav.sampleRate);
     std::vector<float> samples(std::size_t(frames * wav.channels));
     for (sf_count_t i = 0; i < frames; ++i) {
         for (int c = 0; c < wav.channels; ++c) {

@@ -15,7 +15,7 @@ public:
     explicit ModalWatcher(std::function<void(QWidget *)> action) : m_action(std::move(action))
     {
         m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] {
             QWidget *modal = QApplication::activeModalWidget();
             if (!modal || !modal->isVisible() || modal == m_handled)
                 return;

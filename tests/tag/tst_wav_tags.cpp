@@ -1,3 +1,4 @@
+#include "support/riff_bytes.h"
 #include "tag/id3v2_text_frames.h"
 #include "tag/wav_tag_text.h"
 #include "tag/wav_tags.h"
@@ -25,14 +26,6 @@ char *toString(const TagFields &fields)
 
 namespace {
 
-QByteArray littleEndian32(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = char(value >> (8 * i));
-    return bytes;
-}
-
 QByteArray bigEndian32(quint32 value)
 {
     QByteArray bytes(4, '\0');
@@ -47,28 +40,20 @@ QByteArray syncSafe(quint32 value)
                        | (value & 0xFE00000) << 3);
 }
 
-// A chunk with its true size, padded to an even length.
-QByteArray chunk(const QByteArray &id, const QByteArray &payload)
-{
-    QByteArray bytes = id + littleEndian32(quint32(payload.size())) + payload;
-    if (payload.size() % 2)
-        bytes += '\0';
-    return bytes;
-}
-
-const QByteArray Fmt = chunk("fmt ", QByteArray::fromHex("01000100401f0000803e000002001000"));
+const QByteArray Fmt = // clazy:exclude=non-pod-global-static (a fixture)
+    RiffChunk("fmt ", QByteArray::fromHex("01000100401f0000803e000002001000"));
 
 QByteArray riff(const QByteArray &chunks)
 {
-    return "RIFF" + littleEndian32(quint32(4 + chunks.size())) + "WAVE" + chunks;
+    return "RIFF" + LittleEndian32(quint32(4 + chunks.size())) + "WAVE" + chunks;
 }
 
 QByteArray info(const QList<std::pair<QByteArray, QByteArray>> &values)
 {
     QByteArray list = "INFO";
     for (const auto &[id, value] : values)
-        list += chunk(id, value + '\0');
-    return chunk("LIST", list);
+        list += RiffChunk(id, value + '\0');
+    return RiffChunk("LIST", list);
 }
 
 // An ID3v2 frame: text frames get their encoding byte from the caller.
@@ -345,8 +330,8 @@ private Q_SLOTS:
         const QByteArray tag = id3Tag(4, frame(4, "TIT2", "\x03" "From ID3"_ba)
                                              + frame(4, "TCON", "\x03" "(13)"_ba));
         const QString path = write(riff(Fmt + info({{"INAM", "From INFO"}, {"IART", "Artist"}})
-                                        + chunk("data", QByteArray(10, '\0'))
-                                        + chunk(chunkId, tag)));
+                                        + RiffChunk("data", QByteArray(10, '\0'))
+                                        + RiffChunk(chunkId, tag)));
         const WavTags tags = ReadWavTags(path);
         QVERIFY(tags.hasInfo && tags.hasId3);
         QCOMPARE(tags.fields, fields(u"From ID3"_s, u"Artist"_s, {}, {}, u"Pop"_s));
@@ -365,10 +350,10 @@ private Q_SLOTS:
         QTest::newRow("chunk before it larger than the file")
             << riff(Fmt + "data\xf0\xff\xff\xff"_ba + title) << u""_s;
         QTest::newRow("sub-chunk past the list's end")
-            << riff(Fmt + chunk("LIST", "INFOINAM\x05\0\0\0Title"_ba + "IART\xe8\x03\0\0Cut"_ba))
+            << riff(Fmt + RiffChunk("LIST", "INFOINAM\x05\0\0\0Title"_ba + "IART\xe8\x03\0\0Cut"_ba))
             << u"Title"_s;
         QTest::newRow("odd chunk, padded")
-            << riff(Fmt + chunk("junk", "abc") + title) << u"Title"_s;
+            << riff(Fmt + RiffChunk("junk", "abc") + title) << u"Title"_s;
         QTest::newRow("odd chunk, pad byte left out")
             << riff(Fmt + "junk\x03\0\0\0abc"_ba + title) << u"Title"_s;
         // The list's size, 0x44, reads as a letter one byte on.
@@ -384,7 +369,7 @@ private Q_SLOTS:
         QTest::newRow("list too short for its type")
             << riff(Fmt + "LIST\x02\0\0\0IN"_ba + title) << u"Title"_s;
         QTest::newRow("list of another type")
-            << riff(Fmt + chunk("LIST", "adtlINAM\x02\0\0\0X\0"_ba)) << u""_s;
+            << riff(Fmt + RiffChunk("LIST", "adtlINAM\x02\0\0\0X\0"_ba)) << u""_s;
         QTest::newRow("bytes that are no chunk")
             << riff(Fmt + "\x01\x02\x03\x04\0\0\0\0"_ba + title) << u""_s;
         QTest::newRow("header only") << "RIFF\x04\0\0\0WAVE"_ba << u""_s;
@@ -437,7 +422,7 @@ private Q_SLOTS:
     void rf64PastFourGiB()
     {
         constexpr qint64 dataSize = 5LL * 1024 * 1024 * 1024;
-        QByteArray ds64 = chunk("ds64", QByteArray(28, '\0'));
+        QByteArray ds64 = RiffChunk("ds64", QByteArray(28, '\0'));
         for (int i = 0; i < 8; ++i)
             ds64[8 + 8 + i] = char(dataSize >> (8 * i));
         const QByteArray head =

@@ -219,8 +219,9 @@ private Q_SLOTS:
         if (points >= 11)
             QVERIFY(windows.main->centralWidget()->width() > designed[0].width());
         useFontSize(8);
+        const auto all = windows.all();
         for (qsizetype i = 0; i < designed.size(); ++i)
-            QCOMPARE(windows.all()[i]->size(), designed[i]);
+            QCOMPARE(all[i]->size(), designed[i]);
     }
 
     // Twips are a floor: a small font never shrinks a form below its design.
