@@ -28,7 +28,7 @@ ours="^$root/(src|l3enc|tests|bench|tools)/"
 log=build-analysis/clang-tidy.log
 echo "clang-tidy: the program, its window library and L3ENC"
 run-clang-tidy -quiet -p build-analysis -j "$(nproc)" -header-filter "$ours" \
-    $(echo "$sources" | grep -E '/Unity/|/l3enc/|/src/app/') >"$log" 2>&1 || true
+    $(echo "$sources" | grep -E "/Unity/|^$root/(l3enc|src/app)/") >"$log" 2>&1 || true
 findings=$(grep -cE '(warning|error): ' "$log" || true)
 
 log2=build-analysis/clazy.log

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QStringBuilder>
 
 // Little-endian numbers and RIFF chunks, for tests that build WAV files byte
 // by byte.
