@@ -61,7 +61,7 @@ settings="$home/.config/trelvin-sondrake/encoder.ini"
 mkdir -p "${settings%/*}"
 printf '[Directories]\nEncoderPath = %s\nLastPath = %s\nDestination = %s/\nSafeMode = 1\n[Switches]\nLoadMode = 0\n' \
     "$private" "$work" "$work" >"$settings"
-for tool in Xvfb openbox xdotool; do
+for tool in Xvfb openbox xdotool xprop xwininfo; do
     command -v "$tool" >/dev/null || fail "$tool is missing: run sh scripts/install-deps.sh"
 done
 exec 3>"$work/display"
@@ -74,17 +74,30 @@ export DISPLAY
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY XDG_CONFIG_HOME XDG_CACHE_HOME
 openbox >"$work/openbox.log" 2>&1 &
 pids="$pids $!"
-(cd "$work" && HOME="$home" exec trelvin-sondrake) >"$work/program.log" 2>&1 &
-program=$!
-pids="$pids $program"
+# The window manager first: a window mapped while it takes over the screen
+# may never be shown.
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+# Seen now and then under load: the window is created but never mapped,
+# with no word from Qt or openbox. A second start shows whether the program
+# or the young X session is at fault; the first one's tree is kept.
 shown=""
-for _ in $(seq 100); do
-    shown=$(xdotool search --onlyvisible --name '^(Setup|Trelvin Sondrake .*)$' getwindowname 2>/dev/null) \
-        && break
-    sleep 0.1
+for attempt in 1 2; do
+    (cd "$work" && HOME="$home" exec trelvin-sondrake) >"$work/program.log" 2>&1 &
+    program=$!
+    pids="$pids $program"
+    for _ in $(seq 100); do
+        shown=$(xdotool search --onlyvisible --name '^(Setup|Trelvin Sondrake .*)$' getwindowname \
+            2>/dev/null) && break 2
+        sleep 0.1
+    done
+    xwininfo -root -tree | grep '"' >"$work/tree.$attempt"
+    kill "$program" 2>/dev/null || true
+    wait "$program" 2>/dev/null || true
 done
+[ -z "$shown" ] || [ ! -s "$work/tree.1" ] || { echo "the first start showed no window:"; head -5 "$work/tree.1"; }
 case $shown in
-"") cat "$work/program.log"; fail "the installed program showed no window to root" ;;
+"") cat "$work/program.log" "$work/tree.2"
+    fail "the installed program showed no window to root" ;;
 Setup) fail "the installed program did not read root's settings from $settings" ;;
 esac
 sleep 0.5
