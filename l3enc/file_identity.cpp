@@ -19,6 +19,11 @@ std::string FileIdentity::text() const
     return line;
 }
 
+std::string FileIdentity::fileText() const
+{
+    return std::to_string(device) + ' ' + std::to_string(inode);
+}
+
 std::string ChangedSince(const FileIdentity &before, int fd, const std::string &path)
 {
     struct stat now{};

@@ -24,6 +24,8 @@ struct FileIdentity {
 
     // "DEVICE INODE SIZE SECONDS.NANOSECONDS", as `stat -c '%d %i %s %.9Y'` prints it.
     std::string text() const;
+    // "DEVICE INODE", as `stat -c '%d %i'` prints it.
+    std::string fileText() const;
 };
 
 // Why the file read through `fd` at `path` may not be what was read, or

@@ -154,7 +154,7 @@ int encode(const EncoderOptions &options)
         return NotSafeToDelete;
     }
     writeReceipt("safe " + FileIdentity::of(input.identity()).text() + ' '
-                 + output.committedIdentity());
+                 + FileIdentity::of(output.committed()).fileText());
     return 0;
 }
 

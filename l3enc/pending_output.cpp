@@ -172,9 +172,7 @@ bool PendingOutput::commit(std::string &error)
     m_temporaryName.clear();
     // The new name on disk before the script may delete the WAV.
     ::fsync(m_directory.get());
-    struct stat committed{};
-    if (::fstat(::fileno(m_stream), &committed) == 0)
-        m_committed = std::to_string(committed.st_dev) + ' ' + std::to_string(committed.st_ino);
+    ::fstat(::fileno(m_stream), &m_committed);
     std::fclose(m_stream);
     m_stream = nullptr;
     return true;

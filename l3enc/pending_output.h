@@ -30,8 +30,8 @@ public:
     // Flushes to disk, then atomically replaces the output path.
     bool commit(std::string &error);
 
-    // The committed file, by device and inode, as `stat -c '%d %i'` prints them.
-    const std::string &committedIdentity() const { return m_committed; }
+    // The committed file's state, once committed.
+    const struct stat &committed() const { return m_committed; }
 
 private:
     bool createNamed(std::string &error);
@@ -42,7 +42,7 @@ private:
     std::string m_temporaryName; // while the file has a temporary name
     UniqueFd m_directory;
     std::FILE *m_stream = nullptr;
-    std::string m_committed;
+    struct stat m_committed{};
 };
 
 // Removes a named temporary file on every signal that would end the program,

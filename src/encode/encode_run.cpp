@@ -8,7 +8,6 @@
 #include "script_starter.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;

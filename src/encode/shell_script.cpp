@@ -67,8 +67,9 @@ say() {
 made() { [ "$status" -eq 0 ] || [ "$status" -eq 3 ]; }
 # may_delete MP3 WAV: whether the WAV at its path is still the file L3ENC read
 # whole, and the MP3 the file it made; if not, $why says why.
+receipt() { cat "$work/$n.receipt" 2>/dev/null; }
 may_delete() {
-    receipt=$(cat "$work/$n.receipt" 2>/dev/null)
+    receipt=$(receipt)
     case $receipt in
     "safe $(stat -c '%d %i %s %.9Y' -- "$2" 2>/dev/null) $(stat -c '%d %i' -- "$1" 2>/dev/null)")
         [ -f "$1" ] && [ ! -h "$1" ] && [ -s "$1" ] && [ ! "$1" -ef "$2" ] && return 0
@@ -85,7 +86,7 @@ finished() {
     if made; then
         result="MP3 made" outcome=made
         case $2 in none) ;; 0) result="$result, tagged" ;; *) result="$result, tag NOT written" ;; esac
-        if [ "$1" -eq 3 ] && [ -z "$why" ]; then receipt=$(cat "$work/$n.receipt" 2>/dev/null); why=${receipt#keep }; fi
+        if [ "$1" -eq 3 ] && [ -z "$why" ]; then receipt=$(receipt); why=${receipt#keep }; fi
         [ "$3" = yes ] && why=
         note=${why:+": $why"}
     else
