@@ -19,6 +19,8 @@ qt6ct qt6-gtk-platformtheme                              # tests: themed fonts, 
 qt6-wayland weston xwayland                              # tests: a Wayland session
 python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus-daemon # tests: what a screen reader finds
 dpkg-dev file lintian desktop-file-utils appstream man-db # the package and its check
+qt6-l10n-tools qt6-translations-l10n                     # the translations, Qt's own texts in them
+fonts-ipafont-gothic                                     # tests: the windows in Japanese
 END
 )
 # ---------------------------------------------------------------------------
