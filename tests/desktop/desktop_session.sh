@@ -27,13 +27,6 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; [ -n "$shots" ] && import -window root "$shots/failure.png" 2>/dev/null; exit 1; }
 
-# A display of our own: Xvfb picks a free number and writes it to the pipe.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids="$!"
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "SKIP: Xvfb cannot start here"; cat "$work/xvfb.log"; exit 77; }
-export DISPLAY=":$(cat "$work/display")"
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
@@ -45,9 +38,11 @@ if [ -n "${QT6CT_FONT_POINTS:-}" ]; then
         "$font" "$font" >"$HOME/.config/qt6ct/qt6ct.conf"
     export QT_QPA_PLATFORMTHEME=qt6ct
 fi
-openbox >"$work/openbox.log" 2>&1 &
-pids="$pids $!"
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+. "$source/tests/desktop/x_session.sh"
+x_session_start || case $? in
+1) echo "SKIP: Xvfb cannot start here"; exit 77 ;;
+*) fail "openbox did not start" ;;
+esac
 
 # The program beside its encoder, its settings, two WAVs.
 program="$work/program"

@@ -61,42 +61,23 @@ settings="$home/.config/trelvin-sondrake/encoder.ini"
 mkdir -p "${settings%/*}"
 printf '[Directories]\nEncoderPath = %s\nLastPath = %s\nDestination = %s/\nSafeMode = 1\n[Switches]\nLoadMode = 0\n' \
     "$private" "$work" "$work" >"$settings"
-for tool in Xvfb openbox xdotool xprop xwininfo; do
+for tool in Xvfb openbox xdotool xwininfo; do
     command -v "$tool" >/dev/null || fail "$tool is missing: run sh scripts/install-deps.sh"
 done
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids="$!"
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { cat "$work/xvfb.log"; fail "Xvfb did not start"; }
-DISPLAY=":$(cat "$work/display")"
-export DISPLAY
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY XDG_CONFIG_HOME XDG_CACHE_HOME
-openbox >"$work/openbox.log" 2>&1 &
-pids="$pids $!"
-# The window manager first: a window mapped while it takes over the screen
-# may never be shown.
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
-# Seen now and then under load: the window is created but never mapped,
-# with no word from Qt or openbox. A second start shows whether the program
-# or the young X session is at fault; the first one's tree is kept.
+. "$(dirname "$0")/../desktop/x_session.sh"
+x_session_start || fail "no X session: Xvfb or openbox did not start"
+(cd "$work" && HOME="$home" exec trelvin-sondrake) >"$work/program.log" 2>&1 &
+program=$!
+pids="$pids $program"
 shown=""
-for attempt in 1 2; do
-    (cd "$work" && HOME="$home" exec trelvin-sondrake) >"$work/program.log" 2>&1 &
-    program=$!
-    pids="$pids $program"
-    for _ in $(seq 100); do
-        shown=$(xdotool search --onlyvisible --name '^(Setup|Trelvin Sondrake .*)$' getwindowname \
-            2>/dev/null) && break 2
-        sleep 0.1
-    done
-    xwininfo -root -tree | grep '"' >"$work/tree.$attempt"
-    kill "$program" 2>/dev/null || true
-    wait "$program" 2>/dev/null || true
+for _ in $(seq 100); do
+    shown=$(xdotool search --onlyvisible --name '^(Setup|Trelvin Sondrake .*)$' getwindowname \
+        2>/dev/null) && break
+    sleep 0.1
 done
-[ -z "$shown" ] || [ ! -s "$work/tree.1" ] || { echo "the first start showed no window:"; head -5 "$work/tree.1"; }
 case $shown in
-"") cat "$work/program.log" "$work/tree.2"
+"") cat "$work/program.log"; xwininfo -root -tree | grep '"' | head -5
     fail "the installed program showed no window to root" ;;
 Setup) fail "the installed program did not read root's settings from $settings" ;;
 esac
