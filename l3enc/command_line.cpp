@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include "base/shown_name.h"
+
 #include <charconv>
 
 namespace {
@@ -35,9 +37,9 @@ ParsedCommandLine ParseEncoderArguments(const std::vector<std::string> &argument
             if (error != std::errc() || end != value.data() + value.size()
                 || options.bitrate < LowestBitrate || options.bitrate > HighestBitrate
                 || options.bitrate % 1000 != 0)
-                return problem("bitrate \"" + value + "\" is not a multiple of 1000 from 8000 to 320000");
+                return problem("bitrate \"" + ShownName(value) + "\" is not a multiple of 1000 from 8000 to 320000");
         } else {
-            return problem("unknown switch \"" + word + "\"");
+            return problem("unknown switch \"" + ShownName(word) + "\"");
         }
     }
     if (options.bitrate == 0) // a given bitrate is at least 8000

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cinttypes>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 
@@ -13,9 +14,14 @@ FileIdentity FileIdentity::of(const struct stat &info)
 
 std::string FileIdentity::text() const
 {
+    // The time as a signed decimal, as stat prints it: 1969-12-31 23:59:58.5
+    // is -2 s + 0.5 s, "-1.500000000".
+    const bool beforeEpoch = modifiedSeconds < 0 && modifiedNanoseconds > 0;
+    const std::int64_t seconds = beforeEpoch ? -(modifiedSeconds + 1) : modifiedSeconds;
+    const long nanoseconds = beforeEpoch ? 1000000000L - modifiedNanoseconds : modifiedNanoseconds;
     char line[96];
-    std::snprintf(line, sizeof line, "%" PRIu64 " %" PRIu64 " %" PRId64 " %" PRId64 ".%09ld",
-                  device, inode, size, modifiedSeconds, modifiedNanoseconds);
+    std::snprintf(line, sizeof line, "%" PRIu64 " %" PRIu64 " %" PRId64 " %s%" PRId64 ".%09ld",
+                  device, inode, size, beforeEpoch ? "-" : "", seconds, nanoseconds);
     return line;
 }
 
@@ -46,10 +52,20 @@ bool OpenForWritingElsewhere(int fd)
 {
     // A read lease is refused with EAGAIN exactly when some descriptor has
     // the file open for writing. It is given back at once, so no writer
-    // ever waits on it.
+    // ever waits on it. A writer that opens the file while it is held
+    // breaks it: the kernel then sends SIGIO, which would end L3ENC, so it
+    // is ignored meanwhile, and the broken lease says what the signal would.
+    struct sigaction ignore{}, previous{};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    ::sigaction(SIGIO, &ignore, &previous);
+    bool writing = false;
     if (::fcntl(fd, F_SETLEASE, F_RDLCK) == 0) {
+        writing = ::fcntl(fd, F_GETLEASE) != F_RDLCK;
         ::fcntl(fd, F_SETLEASE, F_UNLCK);
-        return false;
+    } else {
+        writing = errno == EAGAIN;
     }
-    return errno == EAGAIN;
+    ::sigaction(SIGIO, &previous, nullptr);
+    return writing;
 }

@@ -22,7 +22,8 @@ struct FileIdentity {
     }
     bool operator==(const FileIdentity &) const = default;
 
-    // "DEVICE INODE SIZE SECONDS.NANOSECONDS", as `stat -c '%d %i %s %.9Y'` prints it.
+    // "DEVICE INODE SIZE SECONDS.NANOSECONDS", as `stat -L -c '%d %i %s %.9Y'`
+    // prints it (before 1970 too).
     std::string text() const;
     // "DEVICE INODE", as `stat -c '%d %i'` prints it.
     std::string fileText() const;

@@ -14,12 +14,16 @@
 #include "wav_input.h"
 #include "wav_layout.h"
 
+#include "base/shown_name.h"
+
 #include <lame/lame.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fnmatch.h>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -27,9 +31,16 @@ namespace {
 constexpr int FramesPerRead = 8192;
 constexpr int NotSafeToDelete = 3;
 
+// One line about a file, its name shown so that it can neither break the
+// line nor reach the terminal as a control sequence.
+void say(const std::string &file, const std::string &text)
+{
+    std::fprintf(stderr, "L3ENC: %s: %s\n", ShownName(file).c_str(), text.c_str());
+}
+
 int fail(const std::string &file, const std::string &reason)
 {
-    std::fprintf(stderr, "L3ENC: %s: %s\n", file.c_str(), reason.c_str());
+    say(file, reason);
     return 1;
 }
 
@@ -46,15 +57,32 @@ void writeReceipt(const std::string &line)
     }
 }
 
+// libsndfile's notes, word for word (its numbers as *), that say it stopped
+// short of the audio or could not place it. Every other note is harmless:
+// "'data' chunk should be an even number of bytes in length" comes with
+// every correctly padded odd chunk, "Bytes/sec : 16000 (should be 4013)"
+// with ffmpeg's ADPCM.
+constexpr const char *ParserStops[] = {
+    R"(\*\*\* Unknown chunk marker * Exiting parser.)",
+    R"(\*\*\* Chunk size * > file length *. Exiting parser.)",
+    R"(\*\*\* Looks like a WAV file which wasn't closed properly. Fixing it.)",
+    R"(\*\*\* psf_fseek past end error \*\*\*)",
+    R"(Looks like an ACID file. Exiting.)",
+    R"(data : * (should be *))",
+};
+
 // What libsndfile noticed and went past: audio it did not read.
 std::string parserTrouble(SNDFILE *file)
 {
-    char log[8192] = {};
-    sf_command(file, SFC_GET_LOG_INFO, log, sizeof log);
-    for (const char *sign : {"Unknown chunk marker", "Exiting parser", "filelength >", "> filelength",
-                             "should be"})
-        if (std::strstr(log, sign))
-            return "not a complete WAV: its chunks do not parse to the end";
+    std::string log(16384, '\0');
+    sf_command(file, SFC_GET_LOG_INFO, log.data(), int(log.size()));
+    std::istringstream lines(log.c_str());
+    for (std::string line; std::getline(lines, line);) {
+        line.erase(0, line.find_first_not_of(' '));
+        for (const char *stop : ParserStops)
+            if (::fnmatch(stop, line.c_str(), 0) == 0)
+                return "not a complete WAV: its chunks do not parse to the end";
+    }
     return {};
 }
 
@@ -66,9 +94,12 @@ std::string doubtAbout(const WavInput &input, const std::string &path, const Wav
         return layout.doubt;
     if (std::string trouble = parserTrouble(input.file()); !trouble.empty())
         return trouble;
-    if (framesRead != layout.declaredFrames()) {
+    // A block-coded WAV (ADPCM, GSM) decodes whole blocks: the last may
+    // hold more frames than its fact chunk declares, never fewer.
+    const std::int64_t declared = layout.declaredFrames(input.format().frames);
+    if (layout.blockCoded ? framesRead < declared : framesRead != declared) {
         const int rate = input.format().samplerate;
-        return "not a complete WAV: " + SecondsText(layout.declaredFrames(), rate) + " declared, "
+        return "not a complete WAV: " + SecondsText(declared, rate) + " declared, "
             + SecondsText(framesRead, rate) + " read";
     }
     return ChangedSince(FileIdentity::of(input.identity()), input.descriptor(), path);
@@ -126,8 +157,8 @@ int encode(const EncoderOptions &options)
     // 16-bit input goes to LAME as it is; anything else as floats, which keep
     // the precision of 24-bit and float files.
     const bool sixteenBit = (format.format & SF_FORMAT_SUBMASK) == SF_FORMAT_PCM_16;
-    Progress progress(std::filesystem::path(options.input).filename().string(), format.frames,
-                      format.samplerate);
+    Progress progress(ShownName(std::filesystem::path(options.input).filename().string()),
+                      format.frames, format.samplerate);
     const std::int64_t framesRead = sixteenBit
         ? encodeAll<short>(input, encoder, output.stream(), progress, error)
         : encodeAll<float>(input, encoder, output.stream(), progress, error);
@@ -140,16 +171,15 @@ int encode(const EncoderOptions &options)
     std::string doubt = doubtAbout(input, options.input, layout, framesRead);
     // Damaged samples: the WAV may still be worth repairing.
     if (doubt.empty() && encoder.silencedSamples() > 0)
-        doubt = "it holds samples that are not numbers";
+        doubt = "it holds damaged samples (not numbers, or far beyond full scale)";
     if (!encoder.finish(output.stream(), error) || !output.commit(error))
         return fail(options.output, error);
     progress.finish(framesRead);
     if (encoder.silencedSamples() > 0)
-        std::fprintf(stderr, "L3ENC: %s: %lld samples that were not finite numbers (NaN or infinite) were encoded as silence\n",
-                     options.input.c_str(), static_cast<long long>(encoder.silencedSamples()));
+        say(options.input, std::to_string(encoder.silencedSamples())
+                + " damaged samples (not numbers, infinite, or far beyond full scale) were encoded as silence");
     if (!doubt.empty()) {
-        std::fprintf(stderr, "L3ENC: %s: MP3 made, but the WAV is not safe to delete: %s\n",
-                     options.input.c_str(), doubt.c_str());
+        say(options.input, "MP3 made, but the WAV is not safe to delete: " + doubt);
         writeReceipt("keep " + doubt);
         return NotSafeToDelete;
     }

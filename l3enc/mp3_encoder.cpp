@@ -14,6 +14,11 @@ std::size_t bufferSizeFor(int frames)
     return std::size_t(frames) * 5 / 4 + 7200;
 }
 
+// Beyond this a float sample is damage, not sound: 60 dB over full scale,
+// a hundredth of the level (noise at 1e5) where LAME's arithmetic fails an
+// assertion and aborts. Overs of music (2.0) stay as they are.
+constexpr float LoudestSample = 1000.0f;
+
 } // namespace
 
 Mp3Encoder::Mp3Encoder() : m_lame(lame_init()) {}
@@ -65,7 +70,7 @@ bool Mp3Encoder::write(int bytes, std::FILE *output, std::string &error)
 bool Mp3Encoder::encode(float *samples, int frames, std::FILE *output, std::string &error)
 {
     for (float &sample : std::span(samples, std::size_t(frames) * std::size_t(m_channels))) {
-        if (!std::isfinite(sample)) {
+        if (!(std::fabs(sample) <= LoudestSample)) { // NaN too
             sample = 0;
             ++m_silenced;
         }

@@ -22,8 +22,8 @@ public:
 
     // Encodes `frames` frames of interleaved samples into `output`: floats
     // in -1..1, or 16-bit integers (LAME's own format, so nothing to convert).
-    // A float that is not a number or infinite (a damaged float WAV) is made
-    // silence in place: LAME aborts on it.
+    // A float that is not a number, infinite or far beyond full scale (a
+    // damaged float WAV) is made silence in place: LAME aborts on it.
     bool encode(float *samples, int frames, std::FILE *output, std::string &error);
     bool encode(const short *samples, int frames, std::FILE *output, std::string &error);
 

@@ -1,5 +1,7 @@
 #include "pending_output.h"
 
+#include "base/shown_name.h"
+
 #include <array>
 #include <cerrno>
 #include <csignal>
@@ -97,14 +99,14 @@ bool PendingOutput::create(const std::string &outputPath, std::string &error)
     }
     m_directory.reset(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!m_directory) {
-        error = withErrno("cannot open the directory " + directory);
+        error = withErrno("cannot open the directory " + ShownName(directory));
         return false;
     }
     UniqueFd fd(::openat(m_directory.get(), ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0666));
     if (!fd && (errno == EOPNOTSUPP || errno == EISDIR))
         return createNamed(error); // a file system without unnamed files
     if (!fd || !(m_stream = ::fdopen(fd.get(), "wb+"))) {
-        error = withErrno("cannot write in " + directory);
+        error = withErrno("cannot write in " + ShownName(directory));
         return false;
     }
     fd.release(); // the stream's now

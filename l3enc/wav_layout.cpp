@@ -1,14 +1,23 @@
 #include "wav_layout.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <unistd.h>
 
 namespace {
 
 constexpr std::int64_t ChunkHeaderSize = 8;
 constexpr std::int64_t Max32 = 0xFFFFFFFF;
+// RF64's 64-bit sizes, cut so that a chunk header can still be added.
+constexpr std::uint64_t LargestSize = std::numeric_limits<std::int64_t>::max() - ChunkHeaderSize;
+
+// Format tags whose frames are one block each; any other codes in blocks.
+constexpr unsigned FramePerBlockTags[] = {0x0001 /* PCM */, 0x0003 /* float */, 0x0006 /* A-law */,
+                                          0x0007 /* u-law */};
+constexpr unsigned ExtensibleTag = 0xFFFE;
 
 // What recorders write while they still record (ffmpeg, sox, arecord) and
 // fill in when they finish.
@@ -40,9 +49,23 @@ bool readAt(int fd, unsigned char *buffer, std::size_t size, std::int64_t offset
     return true;
 }
 
+std::uint16_t le16(const unsigned char *bytes)
+{
+    return std::uint16_t(bytes[0] | bytes[1] << 8);
+}
+
+std::string secondsText(double frames, int sampleRate)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f s", sampleRate > 0 ? frames / sampleRate : 0.0);
+    return text;
+}
+
 std::string seconds(std::int64_t bytes, const WavLayout &layout)
 {
-    return SecondsText(layout.blockAlign > 0 ? bytes / layout.blockAlign : 0, layout.sampleRate);
+    const double framesPerBlock = layout.blockCoded ? layout.framesPerBlock : 1;
+    return secondsText(layout.blockAlign > 0 ? double(bytes / layout.blockAlign) * framesPerBlock : 0,
+                       layout.sampleRate);
 }
 
 struct Walk {
@@ -65,11 +88,21 @@ struct Walk {
 
 bool Walk::readFormat(std::int64_t offset, std::int64_t size)
 {
-    std::array<unsigned char, 16> fmt{};
-    if (size < std::int64_t(fmt.size()) || !readAt(fd, fmt.data(), fmt.size(), offset))
+    // The plain format, then the extension of ADPCM (frames per block) and
+    // of WAVE_FORMAT_EXTENSIBLE (the true format tag).
+    std::array<unsigned char, 26> fmt{};
+    const std::size_t wanted = std::size_t(std::min<std::int64_t>(size, std::int64_t(fmt.size())));
+    if (size < 16 || !readAt(fd, fmt.data(), wanted, offset))
         return false;
+    unsigned tag = le16(fmt.data());
     layout.sampleRate = int(le32(fmt.data() + 4) & 0x7FFFFFFF);
-    layout.blockAlign = fmt[12] | fmt[13] << 8;
+    layout.blockAlign = le16(fmt.data() + 12);
+    if (tag == ExtensibleTag && wanted >= 26)
+        tag = le16(fmt.data() + 24);
+    layout.blockCoded = std::find(std::begin(FramePerBlockTags), std::end(FramePerBlockTags), tag)
+        == std::end(FramePerBlockTags);
+    if (layout.blockCoded && wanted >= 20)
+        layout.framesPerBlock = le16(fmt.data() + 18);
     return true;
 }
 
@@ -107,8 +140,8 @@ WavLayout Walk::run()
             if (std::memcmp(chunk.data(), "ds64", 4) != 0 || size < 16
                 || !readAt(fd, sizes.data(), sizes.size(), offset + ChunkHeaderSize))
                 return doubt("not a complete WAV: its RF64 sizes are missing");
-            riffEnd = std::int64_t(le64(sizes.data()) & 0x7FFFFFFFFFFFFFFF) + ChunkHeaderSize;
-            ds64Data = std::int64_t(le64(sizes.data() + 8) & 0x7FFFFFFFFFFFFFFF);
+            riffEnd = std::int64_t(std::min(le64(sizes.data()), LargestSize)) + ChunkHeaderSize;
+            ds64Data = std::int64_t(std::min(le64(sizes.data() + 8), LargestSize));
         } else if (std::memcmp(chunk.data(), "fmt ", 4) == 0) {
             if (!readFormat(offset + ChunkHeaderSize, size))
                 return doubt("not a complete WAV: its format chunk is cut short");
@@ -119,14 +152,19 @@ WavLayout Walk::run()
                 return doubt("still being written: its sizes are not filled in yet");
             layout.dataBytes = size;
             sawData = true;
+        } else if (std::memcmp(chunk.data(), "fact", 4) == 0) {
+            std::array<unsigned char, 4> frames{};
+            if (size >= 4 && readAt(fd, frames.data(), frames.size(), offset + ChunkHeaderSize))
+                layout.factFrames = le32(frames.data());
         }
-        const std::int64_t end = offset + ChunkHeaderSize + size;
-        if (end > fileSize) {
+        // The header was read, so offset + 8 <= fileSize: compared, not added.
+        if (size > fileSize - (offset + ChunkHeaderSize)) {
             if (isData)
                 return doubt("not a complete WAV: " + seconds(size, layout) + " declared, "
                              + seconds(fileSize - offset - ChunkHeaderSize, layout) + " found");
             return doubt("not a complete WAV: a chunk runs past the end of the file");
         }
+        const std::int64_t end = offset + ChunkHeaderSize + size;
         if (end > riffEnd)
             return doubt("not a complete WAV: a chunk runs past the end its header gives");
         lastOdd = size % 2 == 1;
@@ -154,7 +192,5 @@ WavLayout ReadWavLayout(int fd, std::int64_t fileSize)
 
 std::string SecondsText(std::int64_t frames, int sampleRate)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f s", sampleRate > 0 ? double(frames) / sampleRate : 0.0);
-    return text;
+    return secondsText(double(frames), sampleRate);
 }

@@ -3,10 +3,15 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sndfile.h>
+
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -19,15 +24,40 @@ class TestL3enc : public QObject {
     struct Run {
         int exitCode;
         QByteArray errors;
+        QByteArray receipt; // what it left for the script's delete decision
     };
 
     static Run encode(const QStringList &arguments)
     {
+        QTemporaryDir receiptDir;
+        const QString receipt = receiptDir.filePath(u"receipt"_s);
         QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"L3ENC_RECEIPT"_s, receipt);
+        process.setProcessEnvironment(environment);
         process.start(QStringLiteral(L3ENC_PROGRAM), arguments);
-        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-            return {-1, process.readAllStandardError()};
-        return {process.exitCode(), process.readAllStandardError()};
+        QFile left(receipt);
+        const bool ended = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
+        const QByteArray said = left.open(QIODevice::ReadOnly) ? left.readAll() : QByteArray();
+        return {ended ? process.exitCode() : -1, process.readAllStandardError(), said};
+    }
+
+    // The value written over three samples of a float WAV, as damage lands.
+    static bool damage(const QString &path, int subtype, double value)
+    {
+        QFile wav(path);
+        if (!wav.open(QIODevice::ReadWrite))
+            return false;
+        const qint64 data = wav.readAll().indexOf("data") + 8;
+        char bytes[8];
+        const float single = float(value);
+        const qsizetype width = subtype == SF_FORMAT_FLOAT ? 4 : 8;
+        std::memcpy(bytes, width == 4 ? static_cast<const void *>(&single) : &value, std::size_t(width));
+        for (const qint64 at : {data + 40000, data + 40000 + width, data + 200000}) {
+            if (!wav.seek(at) || wav.write(bytes, width) != width)
+                return false;
+        }
+        return true;
     }
 
     // Nothing but the given files in the directory: no temporary file left.
@@ -94,6 +124,170 @@ private Q_SLOTS:
         QVERIFY2(qAbs(seconds - 2.0) < (bitrate == 8000 ? 0.25 : 0.05),
                  qPrintable(QString::number(seconds)));
         expectOnly(dir.path(), {u"in.wav"_s, u"out.mp3"_s}); // no temporary file left
+    }
+
+    // Overs of music encode as they are; far beyond any sound a sample is
+    // damage: made silence, counted, and the WAV kept. LAME aborts on such
+    // values (noise at 1e5 already) and on NaN.
+    void damagedFloats_data()
+    {
+        QTest::addColumn<int>("subtype");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("exitCode");
+        for (const int subtype : {int(SF_FORMAT_FLOAT), int(SF_FORMAT_DOUBLE)}) {
+            const char *bits = subtype == SF_FORMAT_FLOAT ? "32" : "64";
+            const auto row = [&](const char *name, double value, int exitCode) {
+                QTest::addRow("%s-bit %s", bits, name) << subtype << value << exitCode;
+            };
+            row("1.5", 1.5, 0);
+            row("2.0", 2.0, 0);
+            row("1000, the loudest sound", 1000.0, 0);
+            row("1e6", 1e6, 3);
+            row("1e30", 1e30, 3);
+            row("-3.4e38", -3.4e38, 3);
+            row("denormal", subtype == SF_FORMAT_FLOAT ? 1e-40 : 1e-310, 0);
+        }
+        QTest::newRow("64-bit 1e300, beyond any float") << int(SF_FORMAT_DOUBLE) << 1e300 << 3;
+    }
+    void damagedFloats()
+    {
+        QFETCH(int, subtype);
+        QFETCH(double, value);
+        QFETCH(int, exitCode);
+        QTemporaryDir dir;
+        const QString wav = dir.filePath(u"in.wav"_s);
+        const QString mp3 = dir.filePath(u"out.mp3"_s);
+        QVERIFY(WriteWav(wav, {2, 44100, subtype, 1.0}));
+        QVERIFY(damage(wav, subtype, value));
+
+        const Run run = encode({wav, mp3, u"-br"_s, u"128000"_s});
+        QVERIFY2(run.exitCode == exitCode, run.errors.constData());
+        QVERIFY(ReadMp3Frames(mp3).size() > 10);
+        QVERIFY(qAbs(DecodedSeconds(mp3) - 1.0) < 0.05);
+        if (exitCode == 0) {
+            QVERIFY2(run.receipt.startsWith("safe "), run.receipt.constData());
+        } else {
+            QVERIFY2(run.errors.contains(": 3 damaged samples"), run.errors.constData());
+            QCOMPARE(run.receipt,
+                     "keep it holds damaged samples (not numbers, or far beyond full scale)\n"_ba);
+        }
+    }
+
+    // Sound WAVs as real tools write them: every one safe to delete. A tool
+    // that is missing skips its rows; an empty command is libsndfile's own
+    // file of the given format.
+    void soundWavsAreSafe_data()
+    {
+        QTest::addColumn<QString>("command"); // writes x.wav
+        QTest::addColumn<int>("subtype");
+        const QString sox = u"sox -n -r 8000 -c 1 %1 x.wav synth 1.3 sine 440"_s;
+        const QString ffmpeg = u"ffmpeg -v error -f lavfi -i sine=sample_rate=8000:duration=%1 "
+                               "-c:a %2 x.wav"_s;
+        const QString odd = u"0.125125"_s; // 1001 frames
+        QTest::newRow("sox 8-bit mono, odd data") << sox.arg(u"-b 8"_s).replace(u"1.3"_s, odd) << 0;
+        QTest::newRow("sox 24-bit mono, odd data") << sox.arg(u"-b 24"_s).replace(u"1.3"_s, odd) << 0;
+        QTest::newRow("sox IMA ADPCM") << sox.arg(u"-e ima-adpcm"_s) << 0;
+        QTest::newRow("sox MS ADPCM") << sox.arg(u"-e ms-adpcm"_s) << 0;
+        QTest::newRow("sox GSM 6.10") << sox.arg(u"-e gsm-full-rate"_s) << 0;
+        QTest::newRow("sox 32-bit float stereo") << sox.arg(u"-c 2 -b 32 -e floating-point"_s) << 0;
+        QTest::newRow("ffmpeg 8-bit mono, odd data") << ffmpeg.arg(odd, u"pcm_u8"_s) << 0;
+        QTest::newRow("ffmpeg 24-bit mono, odd data, extensible") << ffmpeg.arg(odd, u"pcm_s24le"_s) << 0;
+        QTest::newRow("ffmpeg IMA ADPCM") << ffmpeg.arg(u"1.3"_s, u"adpcm_ima_wav"_s) << 0;
+        QTest::newRow("ffmpeg MS ADPCM") << ffmpeg.arg(u"1.3"_s, u"adpcm_ms"_s) << 0;
+        QTest::newRow("ffmpeg GSM 6.10") << ffmpeg.arg(u"1.3"_s, u"gsm_ms"_s) << 0;
+        QTest::newRow("ffmpeg RF64") << ffmpeg.arg(u"1.3"_s, u"pcm_s16le -rf64 always"_s) << 0;
+        QTest::newRow("ffmpeg bext and LIST")
+            << ffmpeg.arg(u"1.3"_s, u"pcm_s16le -write_bext 1 -metadata title=T -metadata comment=C"_s)
+            << 0;
+        QTest::newRow("fact, bext, iXML, cue, smpl, JUNK, PAD, LIST before and after, odd data")
+            << u"python3 '"_s + QStringLiteral(MAKE_WAVS) + u"' chunks x.wav 1001"_s << 0;
+        QTest::newRow("libsndfile 8-bit mono, odd data") << QString() << int(SF_FORMAT_PCM_U8);
+        QTest::newRow("libsndfile 24-bit mono, odd data") << QString() << int(SF_FORMAT_PCM_24);
+        QTest::newRow("libsndfile IMA ADPCM") << QString() << int(SF_FORMAT_IMA_ADPCM);
+        QTest::newRow("libsndfile MS ADPCM") << QString() << int(SF_FORMAT_MS_ADPCM);
+        QTest::newRow("libsndfile GSM 6.10") << QString() << int(SF_FORMAT_GSM610);
+    }
+    void soundWavsAreSafe()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, subtype);
+        QTemporaryDir dir;
+        const QString wav = dir.filePath(u"x.wav"_s);
+        if (command.isEmpty()) {
+            QVERIFY(WriteWav(wav, {1, 8000, subtype, 0.1252})); // 1,001 frames
+        } else {
+            const QString tool = command.section(u' ', 0, 0);
+            if (QStandardPaths::findExecutable(tool).isEmpty())
+                QSKIP(qPrintable(tool + u" is not installed"_s));
+            QProcess maker;
+            maker.setWorkingDirectory(dir.path());
+            maker.start(u"sh"_s, {u"-c"_s, command});
+            QVERIFY(maker.waitForFinished(60000));
+            QVERIFY2(maker.exitCode() == 0 && QFile::exists(wav), maker.readAllStandardError().constData());
+        }
+        const Run run = encode({wav, dir.filePath(u"x.mp3"_s), u"-br"_s, u"64000"_s});
+        QVERIFY2(run.exitCode == 0, run.errors.constData());
+        QVERIFY2(run.receipt.startsWith("safe "), run.receipt.constData());
+    }
+
+    // Names that could break a line or reach the terminal as a control
+    // sequence are shown as `ls` quotes them, in every message.
+    void namesShownEscaped_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("newline") << "x\nFinished: 9 of 9 MP3(s) made.wav"_ba;
+        QTest::newRow("carriage return") << "over\rwritten.wav"_ba;
+        QTest::newRow("terminal title") << "\033]0;owned\007.wav"_ba;
+        QTest::newRow("clear screen") << "\033[2J.wav"_ba;
+        QTest::newRow("a lone 0xFF byte") << "lone \xFF byte.wav"_ba;
+        QTest::newRow("C1 control (CSI)") << "c1 \xC2\x9B" "2J.wav"_ba;
+        QTest::newRow("DEL and a quote") << "it's\x7F.wav"_ba;
+    }
+    void namesShownEscaped()
+    {
+        QFETCH(QByteArray, name);
+        QTemporaryDir dir;
+        const QByteArray path = QFile::encodeName(dir.path()) + '/' + name;
+        QVERIFY(::close(::open(path.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644)) == 0);
+        QProcess ls;
+        ls.setWorkingDirectory(dir.path());
+        ls.start(u"ls"_s, {u"--quoting-style=shell-escape"_s});
+        QVERIFY(ls.waitForFinished());
+        const QByteArray shown = ls.readAllStandardOutput().trimmed();
+        QVERIFY(!shown.isEmpty() && !shown.contains('\n'));
+
+        QProcess process; // the name's very bytes, which Qt cannot pass on
+        process.setWorkingDirectory(dir.path());
+        process.start(u"sh"_s, {u"-c"_s, u"\"$0\" * out.mp3 -br 128000"_s,
+                                QStringLiteral(L3ENC_PROGRAM)});
+        QVERIFY(process.waitForFinished());
+        ::unlink(path.constData()); // a name Qt cannot remove either
+        const QByteArray errors = process.readAllStandardError();
+        QCOMPARE(process.exitCode(), 1); // an empty file is no WAV
+        QVERIFY2(errors.startsWith(QByteArray("L3ENC: " + shown + ": ")), errors.constData());
+        QCOMPARE(errors.count('\n'), 1);
+        for (const char c : errors.chopped(1))
+            QVERIFY2(uchar(c) >= 0x20 && uchar(c) != 0x7F && uchar(c) != 0xFF, errors.constData());
+    }
+
+    // Another program opening the WAV for writing breaks the lease L3ENC
+    // probes with; the kernel's SIGIO must not end it.
+    void survivesALeaseBreak()
+    {
+        QTemporaryDir dir;
+        const QString wav = dir.filePath(u"in.wav"_s);
+        QVERIFY(WriteWav(wav, {2, 44100, SF_FORMAT_PCM_16, 0.2}));
+        QProcess writer;
+        writer.start(u"python3"_s, {QStringLiteral(SLOW_WRITER), u"touch"_s, wav, u"60"_s});
+        QVERIFY(writer.waitForReadyRead(20000));
+        for (int i = 0; i < 20; ++i) {
+            const Run run = encode({wav, dir.filePath(u"out.mp3"_s), u"-br"_s, u"128000"_s});
+            QVERIFY2(run.exitCode == 0
+                         || (run.exitCode == 3 && run.receipt.contains("open for writing")),
+                     qPrintable(QString::number(run.exitCode) + u' ' + QString::fromUtf8(run.errors)));
+        }
+        writer.kill();
+        writer.waitForFinished();
     }
 
     void failuresLeaveTheOutputAsItWas_data()

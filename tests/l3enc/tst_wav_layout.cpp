@@ -22,6 +22,9 @@ QByteArray riff(const QByteArray &chunks, qint64 declared = -1)
     return "RIFF" + LittleEndian32(quint32(declared < 0 ? chunks.size() + 4 : declared)) + "WAVE" + chunks;
 }
 
+// What the reader would count, for a layout that leaves the count to it.
+constexpr qint64 ReaderFrames = 777;
+
 QByteArray audio(int seconds)
 {
     return QByteArray(qsizetype(seconds) * 4000, '\x11');
@@ -104,6 +107,39 @@ private Q_SLOTS:
                               << qint64(2000) << QString();
         QTest::newRow("BW64") << QByteArray("BW64" + LittleEndian32(0xFFFFFFFF) + "WAVE" + rf64Body)
                               << qint64(2000) << QString();
+        // Block-coded: 256-byte blocks of 505 frames, mono at 8000 Hz.
+        const QByteArray ima = RiffChunk("fmt ", QByteArray::fromHex("11000100401f0000d70f000000010400"
+                                                                      "0200f901"));
+        const QByteArray blocks = RiffChunk("data", QByteArray(512, '\x11'));
+        QTest::newRow("IMA ADPCM: frames from its fact chunk")
+            << riff(ima + RiffChunk("fact", LittleEndian32(1000)) + blocks) << qint64(1000) << QString();
+        QTest::newRow("IMA ADPCM without a fact chunk: the reader's count")
+            << riff(ima + blocks) << ReaderFrames << QString();
+        QTest::newRow("IMA ADPCM cut short: seconds from its blocks")
+            << riff(ima + RiffChunk("data", QByteArray(512, '\x11'), 2560), 4 + ima.size() + 8 + 2560)
+            << qint64(0) << u"not a complete WAV: 0.6 s declared, 0.1 s found"_s;
+        const QByteArray extensible = RiffChunk(
+            "fmt ", QByteArray::fromHex("feff0200e8030000a00f000004001000160010000300000001000000"
+                                        "000010008000 00aa00389b71"_ba.replace(' ', "")));
+        QTest::newRow("WAVE_FORMAT_EXTENSIBLE PCM") << riff(extensible + data2) << qint64(2000) << QString();
+
+        // RF64 sizes up to 2^64 - 1 are compared, never added past the largest offset.
+        const auto rf64 = [](quint64 riffSize, quint64 dataSize, const QByteArray &after) {
+            const QByteArray sizes = RiffChunk("ds64", LittleEndian64(riffSize) + LittleEndian64(dataSize)
+                                                           + LittleEndian64(2000) + LittleEndian32(0));
+            return QByteArray("RF64" + LittleEndian32(0xFFFFFFFF) + "WAVE" + sizes + Format
+                              + RiffChunk("data", audio(2), 0xFFFFFFFF) + after);
+        };
+        for (const quint64 size : {quint64(1) << 63, ~quint64(0) >> 1, ~quint64(0), ~quint64(0) - 7}) {
+            QTest::addRow("RF64 data size %llx", qulonglong(size))
+                << rf64(200, size, {}) << qint64(0) << u"not a complete WAV: "_s;
+            QTest::addRow("RF64 RIFF size %llx", qulonglong(size))
+                << rf64(size, 8000, {}) << qint64(0)
+                << u"not a complete WAV: the file is shorter than its header says"_s;
+        }
+        QTest::newRow("RF64, a chunk of 4 GiB after the data")
+            << rf64(4 + 36 + Format.size() + data2.size() + 8, 8000, RiffChunk("LIST", "x", 0xFFFFFFFF))
+            << qint64(0) << u"not a complete WAV: a chunk runs past the end of the file"_s;
         QTest::newRow("RF64 without its ds64 chunk")
             << QByteArray("RF64" + LittleEndian32(0xFFFFFFFF) + "WAVE" + Format + data2) << qint64(0)
             << u"not a complete WAV: its RF64 sizes are missing"_s;
@@ -118,7 +154,7 @@ private Q_SLOTS:
                  layout.doubt.c_str());
         QCOMPARE(layout.doubt.empty(), doubt.isEmpty());
         if (doubt.isEmpty())
-            QCOMPARE(layout.declaredFrames(), frames);
+            QCOMPARE(layout.declaredFrames(ReaderFrames), frames);
     }
 
     // A sparse file past 4 GiB with the sizes ffmpeg leaves for a long

@@ -5,6 +5,12 @@
   make_wavs.py music PATH SECONDS    music-like: chords with a little noise
   make_wavs.py album DIR [TIMES]     a 16-track album of music (30 to 240 s),
                                      TIMES times over ("track 01.wav", ...)
+  make_wavs.py chunks PATH FRAMES    8-bit mono at 8 kHz (an odd FRAMES gives
+                                     an odd, padded data chunk) amid the chunks
+                                     field recorders and editors add: fact,
+                                     bext, iXML, cue, smpl, JUNK, PAD and LIST
+                                     before the data, LIST and an odd-sized
+                                     chunk after it
 """
 import math
 import random
@@ -49,11 +55,32 @@ def write(path, seconds, loop=None):
         out.writeframes(loop[:rest * 4])
 
 
+def chunk(name, body):
+    return name + struct.pack('<I', len(body)) + body + (b'\0' if len(body) % 2 else b'')
+
+
+def with_chunks(path, frames):
+    fmt = struct.pack('<HHIIHH', 1, 1, 8000, 8000, 1, 8)
+    audio = bytes(128 + int(60 * math.sin(i / 3)) for i in range(frames))
+    info = chunk(b'LIST', b'INFO' + chunk(b'INAM', b'Take 1\0'))
+    cue = struct.pack('<I', 1) + struct.pack('<II4sIII', 1, 0, b'data', 0, 0, 100)
+    smpl = struct.pack('<9I', 0, 0, 125000, 60, 0, 0, 0, 0, 0)
+    body = (b'WAVE' + chunk(b'JUNK', bytes(28)) + chunk(b'fmt ', fmt)
+            + chunk(b'fact', struct.pack('<I', frames)) + chunk(b'bext', bytes(602) + b'A take')
+            + chunk(b'iXML', b'<BWFXML><PROJECT>x</PROJECT></BWFXML>') + chunk(b'cue ', cue)
+            + chunk(b'smpl', smpl) + chunk(b'PAD ', bytes(5)) + info + chunk(b'data', audio)
+            + info + chunk(b'note', b'odd'))
+    with open(path, 'wb') as out:
+        out.write(b'RIFF' + struct.pack('<I', len(body)) + body)
+
+
 def main(kind, target, amount='1'):
     if kind == 'tone':
         write(target, float(amount))
     elif kind == 'music':
         write(target, float(amount), music_loop())
+    elif kind == 'chunks':
+        with_chunks(target, int(amount))
     elif kind == 'album':
         loop = music_loop()
         for n, seconds in enumerate(ALBUM * int(amount), 1):

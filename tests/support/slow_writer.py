@@ -6,9 +6,11 @@
       leaves them) until it finishes and fills them in
   slow_writer.py move SOURCE PATH      a move from another disk: a slow copy
       of SOURCE to PATH (its header whole from the start), then SOURCE removed
+  slow_writer.py touch PATH SECONDS    a program that opens PATH for writing
+      and closes it again, over and over, writing nothing
 
-It prints "started" once a second of audio is on disk, so a test can start
-reading mid-write.
+It prints "started" once a second of audio is on disk (touch: at once), so a
+test can start reading mid-write.
 """
 import math
 import os
@@ -60,8 +62,17 @@ def move(source, path):
     os.remove(source)
 
 
+def touch(path, seconds):
+    end = time.monotonic() + seconds
+    announce()
+    while time.monotonic() < end:
+        os.close(os.open(path, os.O_WRONLY))
+
+
 if __name__ == '__main__':
     if sys.argv[1] == 'record':
         record(sys.argv[2], float(sys.argv[3]))
+    elif sys.argv[1] == 'touch':
+        touch(sys.argv[2], float(sys.argv[3]))
     else:
         move(sys.argv[2], sys.argv[3])
