@@ -25,6 +25,7 @@ END
 )
 # ---------------------------------------------------------------------------
 # More, for one script's own needs (static analysis: clang-tidy clazy).
+# (fuzzing: clang-14 libclang-rt-14-dev llvm-14, libFuzzer and its symbolizer).
 packages="$packages $*"
 
 missing=""

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <fcntl.h>
 #include <optional>
 #include <unistd.h>
@@ -69,7 +70,10 @@ bool ReadSettings(const QString &filePath, Settings &settings, const DirectorySh
     if (!file.open(opened.descriptor.get(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return false;
     opened.descriptor.release(); // the QFile closes it now
-    const QStringList lines = firstLines(QString::fromUtf8(file.read(LongestSettingsFile)));
+    // No more than the file holds: Qt sets aside the whole length asked for,
+    // a megabyte for a file of a few short lines.
+    const qint64 length = std::min(opened.size, LongestSettingsFile);
+    const QStringList lines = firstLines(QString::fromUtf8(file.read(length)));
     file.close();
 
     const std::optional<QString> encoderPath = valueOf(lines, 2, 14);

@@ -1,0 +1,62 @@
+#!/bin/sh
+# Coverage-guided fuzzing (clang's libFuzzer) of the parsers of input from
+# outside, under AddressSanitizer and UndefinedBehaviorSanitizer: the WAV
+# chunk walker, the settings file, the tagging command line. Each target
+# runs SECONDS (default 60), one after another, from the seeds in
+# fuzz/corpus/<target> (written by real tools, never changed here) and what
+# earlier runs found (build-fuzz/corpus/<target>). A crash, a hang or a leak
+# fails, and leaves its input in build-fuzz/findings/.
+#   sh scripts/fuzz.sh [SECONDS]
+# After a run, which lines of each parser its corpus reaches (clang's
+# source-based coverage, built in build-fuzz/coverage/):
+#   sh scripts/fuzz.sh --coverage
+set -eu
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+sh scripts/install-deps.sh clang-14 libclang-rt-14-dev llvm-14
+targets="wav_layout settings_file tag_command_line"
+fuzzers=$(for target in $targets; do printf 'fuzz_%s ' "$target"; done)
+
+if [ "$seconds" = --coverage ]; then
+    # One file a compile, so the report names each source file.
+    cmake -S . -B build-fuzz/coverage -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_CXX_COMPILER=clang++-14 -DSONDRAKE_FUZZ=ON -DSONDRAKE_FUZZ_COVERAGE=ON \
+        -DSONDRAKE_PRECOMPILE_HEADERS=OFF -DSONDRAKE_UNITY_BUILD=OFF >/dev/null
+    cmake --build build-fuzz/coverage --target $fuzzers
+    for target in $targets; do
+        case $target in
+        wav_layout) sources=l3enc/wav_layout.cpp ;;
+        settings_file) sources="src/settings/settings_file.cpp src/base/read_number.cpp" ;;
+        tag_command_line) sources="src/app/tag_command_line.cpp src/tag/field_block.cpp" ;;
+        esac
+        profile=build-fuzz/coverage/$target
+        mkdir -p "build-fuzz/corpus/$target"
+        LLVM_PROFILE_FILE="$profile.profraw" "build-fuzz/coverage/bin/fuzz_$target" -runs=0 \
+            "build-fuzz/corpus/$target" "fuzz/corpus/$target" >"$profile.log" 2>&1
+        llvm-profdata-14 merge -o "$profile.profdata" "$profile.profraw"
+        echo "fuzz_$target: $(find "build-fuzz/corpus/$target" "fuzz/corpus/$target" -type f | wc -l) inputs"
+        # shellcheck disable=SC2086 # the sources are words
+        llvm-cov-14 report "build-fuzz/coverage/bin/fuzz_$target" -instr-profile="$profile.profdata" \
+            $sources
+    done
+    exit 0
+fi
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
+    -DCMAKE_CXX_COMPILER=clang++-14 -DSONDRAKE_FUZZ=ON -DSONDRAKE_PRECOMPILE_HEADERS=OFF >/dev/null
+cmake --build build-fuzz --target $fuzzers
+mkdir -p build-fuzz/findings
+export ASAN_SYMBOLIZER_PATH=/usr/bin/llvm-symbolizer-14
+for target in $targets; do
+    mkdir -p "build-fuzz/corpus/$target"
+    echo "fuzz_$target: $seconds s"
+    if ! "build-fuzz/bin/fuzz_$target" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
+            -print_final_stats=1 -artifact_prefix="build-fuzz/findings/$target-" \
+            "build-fuzz/corpus/$target" "fuzz/corpus/$target" >"build-fuzz/$target.log" 2>&1; then
+        tail -n 60 "build-fuzz/$target.log"
+        echo "fuzz_$target found a fault: its input is in build-fuzz/findings/" >&2
+        exit 1
+    fi
+    grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|#[0-9]+ *DONE)' \
+        "build-fuzz/$target.log" || true
+done
+echo "fuzzing: no findings"
