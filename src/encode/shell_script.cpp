@@ -2,6 +2,8 @@
 
 #include "script_rendering.h"
 
+#include "base/shown_name.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -15,7 +17,8 @@ constexpr char16_t Heading[] = uR"sh(# TEMP.BAT: %1 file(s), at most %2 encoding
 # its WAV is deleted only when L3ENC's receipt shows it read that very file
 # whole and unchanged, and made that very MP3.
 total=%1 jobs=%2
-# The files by their number in the list: name, and size for the progress.
+# The files by their number in the list: name as shown (control characters
+# escaped, so one file is one line), and size for the progress.
 )sh";
 
 constexpr char16_t Functions[] = uR"sh(# Every core encodes; the desktop stays responsive (renice sets, not adds).
@@ -46,7 +49,7 @@ show() {
     case $2 in encoding) running=$((running + 1)) ;;
     *) running=$((running - 1)) done=$((done + 1)); eval "done_bytes=\$((done_bytes + bytes_$1))" ;;
     esac
-    eval "name=\$name_$1"
+    eval "name=\$shown_$1"
     if [ $jobs -gt 1 ] && [ -t 1 ]; then
         printf '\r\033[K[%s/%s] %s: %s\n%s of %s done, %s encoding, %s%% of the audio' "$1" "$total" \
             "$name" "$2" "$done" "$total" "$running" "$((done_bytes * 100 / (all_bytes > 0 ? all_bytes : 1)))"
@@ -65,13 +68,17 @@ say() {
 }
 # Whether L3ENC made the MP3 (3: made, but its WAV must stay).
 made() { [ "$status" -eq 0 ] || [ "$status" -eq 3 ]; }
-# may_delete MP3 WAV: whether the WAV at its path is still the file L3ENC read
-# whole, and the MP3 the file it made; if not, $why says why.
-receipt() { cat "$work/$n.receipt" 2>/dev/null; }
+# An encoder's words as one line of printable text: no control character
+# (C0, DEL, C1) of another encoder reaches the terminal or a result file.
+printable() { LC_ALL=C sed 's/[[:cntrl:]]/?/g; s/\xc2[\x80-\x9f]/?/g'; }
+# may_delete MP3 WAV: whether the WAV at its path (a link: the file it names,
+# as L3ENC read it) is still the file L3ENC read whole, and the MP3 the file
+# it made; if not, $why says why.
+receipt() { head -n 1 "$work/$n.receipt" 2>/dev/null | printable; }
 may_delete() {
     receipt=$(receipt)
     case $receipt in
-    "safe $(stat -c '%d %i %s %.9Y' -- "$2" 2>/dev/null) $(stat -c '%d %i' -- "$1" 2>/dev/null)")
+    "safe $(stat -L -c '%d %i %s %.9Y' -- "$2" 2>/dev/null) $(stat -c '%d %i' -- "$1" 2>/dev/null)")
         [ -f "$1" ] && [ ! -h "$1" ] && [ -s "$1" ] && [ ! "$1" -ef "$2" ] && return 0
         why="its MP3 is not a plain, non-empty file" ;;
     "keep "*) why=${receipt#keep } ;;
@@ -90,7 +97,7 @@ finished() {
         [ "$3" = yes ] && why=
         note=${why:+": $why"}
     else
-        result="MP3 NOT made" outcome=failed why=$(tail -n 1 "$work/$n.note" 2>/dev/null | cut -c 1-300)
+        result="MP3 NOT made" outcome=failed why=$(tail -n 1 "$work/$n.note" 2>/dev/null | cut -c 1-300 | printable)
         note=${why:+" ($why)"} why=
     fi
     if [ "$3" = yes ]; then wav=deleted; else wav=kept; fi
@@ -106,11 +113,11 @@ summary() {
         [ -r "$work/$i.result" ] && read -r outcome wav why <"$work/$i.result"
         case $outcome in
         made) made=$((made + 1)) ;;
-        failed) failed=$((failed + 1)); eval "names=\"\${names:+\$names, }\$name_$i\"" ;;
+        failed) failed=$((failed + 1)); eval "names=\"\${names:+\$names, }\$shown_$i\"" ;;
         *) echo "Finished: summary unavailable (the run's notes could not be kept); see each file's line above."; return ;;
         esac
         if [ "$wav" = deleted ]; then deleted=$((deleted + 1)); else kept=$((kept + 1)); fi
-        [ -n "$why" ] && eval "reasons=\"\${reasons:+\$reasons; }\$name_$i: \$why\""
+        [ -n "$why" ] && eval "reasons=\"\${reasons:+\$reasons; }\$shown_$i: \$why\""
         i=$((i + 1))
     done
     printf 'Finished: %s of %s MP3(s) made, %s failed%s; %s WAV(s) deleted, %s kept%s.\n' \
@@ -130,7 +137,7 @@ announce() {
 constexpr char16_t Ending[] = uR"sh(wait $groups
 [ $jobs -gt 1 ] && { echo end >&4; wait $printing; }
 result=$(summary)
-echo "$result"
+printf '%s\n' "$result" # echo would read the escapes in shown names
 announce "$result"
 )sh";
 
@@ -199,18 +206,18 @@ QString ShellQuote(const QString &text)
 QByteArray RenderShellScript(const ScriptPlan &plan)
 {
     const int jobs = qMax(1, plan.jobs);
-    QString script = QString::fromUtf16(Heading)
-                         .arg(plan.groups.size())
-                         .arg(jobs)
-                         .arg(jobs > 1 ? u"the longest first"_s : u"in list order"_s);
+    QString script =
+        QString::fromUtf16(Heading).arg(QString::number(plan.groups.size()), QString::number(jobs),
+                                        jobs > 1 ? u"the longest first"_s : u"in list order"_s);
     qint64 allBytes = 0;
     for (qsizetype i = 0; i < plan.groups.size(); ++i) {
-        script += u"name_%1=%2 bytes_%1=%3\n"_s.arg(i + 1)
-                      .arg(ShellQuote(plan.groups[i].listedName))
-                      .arg(plan.groups[i].wavBytes);
+        // Joined, never formatted: a name may hold "%2".
+        const QString number = QString::number(i + 1);
+        script += u"shown_"_s + number + u'=' + ShellQuote(ShownName(plan.groups[i].listedName))
+            + u" bytes_"_s + number + u'=' + QString::number(plan.groups[i].wavBytes) + u'\n';
         allBytes += plan.groups[i].wavBytes;
     }
-    script += u"all_bytes=%1\n"_s.arg(allBytes)
+    script += u"all_bytes="_s + QString::number(allBytes) + u'\n'
         + QString::fromUtf16(Functions).replace(u"%1"_s, QString::fromLatin1(SONDRAKE_APP_ID));
     for (const qsizetype i : startOrder(plan))
         script += groupLines(plan, plan.groups[i], i + 1).join(u'\n') + u'\n';

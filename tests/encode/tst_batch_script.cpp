@@ -332,7 +332,8 @@ private Q_SLOTS:
         }
 
         const QStringList names{u"it's a \"song\".wav"_s, u"$HOME `id` ünï.wav"_s,
-                                u"new\nline.wav"_s};
+                                u"new\nline.wav"_s, u"Artist%2C Title%1.wav"_s,
+                                u"\033]0;title\007.wav"_s};
         EncodeRequest request;
         request.directory = dir.filePath(u"wavs dir"_s);
         request.destination = dir.filePath(u"mp3 $dir"_s) + u'/';
@@ -372,6 +373,11 @@ private Q_SLOTS:
         run.start(u"sh"_s, {u"TEMP.BAT"_s});
         QVERIFY(run.waitForFinished());
         QCOMPARE(run.exitCode(), 0);
+        // Shown escaped, one line each, whatever the commands were handed.
+        const QByteArray shown = run.readAllStandardOutput();
+        QVERIFY2(shown.contains("[5/5] ''$'\\033'']0;title'$'\\a''.wav': MP3 made, tagged, WAV deleted\n"),
+                 shown.constData());
+        QCOMPARE(shown.count('\n'), 2 * names.size() + 1);
 
         QFile log(dir.filePath(u"log"_s));
         QVERIFY(log.open(QIODevice::ReadOnly));

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <sndfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -452,7 +453,40 @@ const QList<Row> &rows()
          },
          {{u"wav/nan.wav"_s, Fate::Unchanged}, {u"mp3/nan.mp3"_s, Fate::NewMp3, 1.0}},
          EncodeOutcome::Kind::Started, {}, nullptr,
-         "(nan.wav: it holds samples that are not numbers)."},
+         "(nan.wav: it holds damaged samples (not numbers, or far beyond full scale))."},
+        {"a float WAV with a sample of 1e30",
+         [](Fixture &f) {
+             QVERIFY(WriteWav(f.path(u"wav/loud.wav"_s), {1, 44100, SF_FORMAT_FLOAT, 1}));
+             f.select(u"loud.wav"_s);
+             QFile wav(f.path(u"wav/loud.wav"_s));
+             QVERIFY(wav.open(QIODevice::ReadWrite) && wav.seek(wav.size() - 4000));
+             const float loud = 1e30f;
+             wav.write(reinterpret_cast<const char *>(&loud), sizeof loud);
+         },
+         {{u"wav/loud.wav"_s, Fate::Unchanged}, {u"mp3/loud.mp3"_s, Fate::NewMp3, 1.0}},
+         EncodeOutcome::Kind::Started, {}, nullptr,
+         "(loud.wav: it holds damaged samples (not numbers, or far beyond full scale))."},
+        {"a WAV last changed in 1969, at a fraction of a second",
+         [](Fixture &f) {
+             f.wav(u"wav/old.wav"_s, 0.5);
+             const timespec times[2] = {{-2, 500000000}, {-2, 500000000}}; // 23:59:58.5
+             QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(f.path(u"wav/old.wav"_s)).constData(),
+                                  times, 0),
+                      0);
+         },
+         {{u"wav/old.wav"_s, Fate::Deleted}, {u"mp3/old.mp3"_s, Fate::NewMp3, 0.5}},
+         EncodeOutcome::Kind::Started, {}, nullptr,
+         "Finished: 1 of 1 MP3(s) made, 0 failed; 1 WAV(s) deleted, 0 kept.\n"},
+        {"a WAV reached through a link: the link goes, the file it names stays",
+         [](Fixture &f) {
+             f.wav(u"takes/take.wav"_s, 0.5, false);
+             QVERIFY(QFile::link(f.path(u"takes/take.wav"_s), f.path(u"wav/take.wav"_s)));
+             f.select(u"take.wav"_s);
+         },
+         {{u"wav/take.wav"_s, Fate::Deleted}, {u"takes/take.wav"_s, Fate::Unchanged},
+          {u"mp3/take.mp3"_s, Fate::NewMp3, 0.5}},
+         EncodeOutcome::Kind::Started, {}, nullptr,
+         "Finished: 1 of 1 MP3(s) made, 0 failed; 1 WAV(s) deleted, 0 kept.\n"},
         {"L3ENC aborted midway, destination on exFAT",
          [](Fixture &f) {
              if (!f.mountImage(u"mp3"_s, u"exfat"_s))

@@ -1,3 +1,4 @@
+#include "base/shown_name.h"
 #include "encode/batch_script.h"
 #include "encode/shell_script.h"
 #include "support/audio_files.h"
@@ -335,6 +336,81 @@ private Q_SLOTS:
         }
         QCOMPARE(lines, 10);
         QVERIFY(shown.contains("5 of 5 done, 0 encoding, 100% of the audio"));
+    }
+
+    // Names that could forge a line, rewrite one, retitle the terminal,
+    // clear it, or swallow a placeholder of the script: every printed line
+    // is one file's line (names shown as ls quotes them), no control byte
+    // reaches the terminal or the log, the summary counts what is on disk,
+    // and the files named are the files touched.
+    void hostileNames_data()
+    {
+        QTest::addColumn<int>("jobs");
+        QTest::newRow("one at a time") << 1;
+        QTest::newRow("three at once") << 3;
+    }
+    void hostileNames()
+    {
+        QFETCH(int, jobs);
+        const QString root = path(u"names"_s);
+        for (const QString &directory : {u"enc"_s, u"wav"_s, u"mp3"_s, u"tmp"_s})
+            QVERIFY(QDir().mkpath(root + u'/' + directory));
+        QVERIFY(QFile::copy(QStringLiteral(L3ENC_PROGRAM), root + u"/enc/L3ENC"_s));
+        const QString forged = u"Finished: 9 of 9 MP3(s) made, 0 failed; 9 WAV(s) deleted, 0 kept."_s;
+        const QStringList names{u"line\n"_s + forged + u"\n.wav"_s, u"carriage\rreturn.wav"_s,
+                                u"\033]0;owned\007title.wav"_s, u"\033[2Jclear.wav"_s,
+                                u"\u009b2J C1.wav"_s, u"%1.wav"_s, u"Artist%2C Title%3.wav"_s,
+                                forged + u".wav"_s, QString(251, u'n') + u".wav"_s};
+        const QString broken = u"no WAV\033[31m\n.wav"_s; // failed: named in the summary
+        EncodeRequest request;
+        request.directory = root + u"/wav"_s;
+        request.destination = root + u"/mp3/"_s;
+        request.appPath = QStringLiteral(APP_PATH);
+        request.bitrate = u"64000"_s;
+        request.switches.autoDelete = true;
+        for (const QString &name : names + QStringList{broken}) {
+            if (name == broken) {
+                QFile bad(request.directory + u'/' + name);
+                QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("not a WAV") == 9);
+            } else {
+                QVERIFY(WriteWav(request.directory + u'/' + name, {1, 8000, SF_FORMAT_PCM_16, 0.3}));
+            }
+            request.files.append({name, true});
+            request.entries.append(MakeTagEntry({u"T"_s, u"A"_s, u"B"_s, u"2026"_s, u"Rock"_s, {}}));
+        }
+        ScriptPlan plan = BuildScriptPlan(request, [](const QString &p) { return p; }, u'/');
+        plan.jobs = jobs;
+        QFile script(root + u"/enc/TEMP.BAT"_s);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(RenderShellScript(plan));
+        script.close();
+        const ScriptRun run = RunScript(root + u"/enc"_s, u"TEMP.BAT"_s, environmentIn(root));
+        QVERIFY2(run.finished, run.output.constData());
+
+        const QString text = QString::fromUtf8(run.output);
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t c = text[i].unicode();
+            QVERIFY2(c == u'\n' || (c >= 0x20 && (c < 0x7F || c > 0x9F)),
+                     qPrintable(u"a raw control character %1 in: "_s.arg(QString::number(c, 16), text.mid(i - 40, 80))));
+        }
+        QStringList lines = text.split(u'\n');
+        QVERIFY(lines.takeLast().isEmpty());
+        const QString summary = lines.takeLast();
+        for (const QString &line : std::as_const(lines))
+            QVERIFY2(line.startsWith(u'[') || line.startsWith(u"L3ENC: "_s), qPrintable(line));
+        for (const QString &name : names) {
+            QVERIFY2(text.contains(u"/10] "_s + ShownName(name) + u": MP3 made, tagged, WAV deleted\n"_s),
+                     qPrintable(ShownName(name)));
+            QVERIFY(!QFile::exists(request.directory + u'/' + name));
+            QVERIFY(qAbs(DecodedSeconds(request.destination + name.chopped(3) + u"mp3"_s) - 0.3) < 0.1);
+        }
+        QVERIFY(QFile::exists(request.directory + u'/' + broken));
+        const qsizetype mp3s = QDir(request.destination).entryList(QDir::Files).size();
+        const qsizetype wavs = QDir(request.directory).entryList(QDir::Files).size();
+        QCOMPARE(mp3s + wavs, 10);
+        QCOMPARE(summary, u"Finished: %1 of 10 MP3(s) made, 1 failed (%2); %3 WAV(s) deleted, %4 kept."_s
+                              .arg(QString::number(mp3s), ShownName(broken),
+                                   QString::number(10 - wavs), QString::number(wavs)));
     }
 };
 
