@@ -3,6 +3,8 @@
 #include "fat_file_system.h"
 #include "path_functions.h"
 
+#include "base/shown_name.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -20,26 +22,35 @@ bool exists(const QString &path)
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
 }
 
+// Names as the messages show them: no character can break a line of them.
+QString shownList(const QStringList &names)
+{
+    QStringList shown;
+    for (const QString &name : names)
+        shown << ShownName(name);
+    return shown.join(u", "_s);
+}
+
 QStringList problemsOf(const EncodeRequest &request, const ScriptPlan &plan)
 {
     QStringList problems;
     if (Module1::ShortPath(request.destination).isEmpty())
         problems << u"The destination directory \"%1\" does not exist. "
-                    "Choose another one with the Destination button."_s.arg(request.destination);
+                    "Choose another one with the Destination button."_s.arg(ShownName(request.destination));
     if (!QFileInfo(JoinPath(request.encoderPath, u"L3ENC"_s)).isExecutable())
         problems << u"The encoder L3ENC was not found in \"%1\". "
-                    "Choose its directory with Options, Setup."_s.arg(request.encoderPath);
+                    "Choose its directory with Options, Setup."_s.arg(ShownName(request.encoderPath));
     if (plan.groups.isEmpty())
         problems << u"The selected files no longer exist in \"%1\": %2"_s.arg(
-            request.directory, SelectedNames(request.files).join(u", "_s));
+            ShownName(request.directory), shownList(SelectedNames(request.files)));
     for (const SharedMp3Path &clash : SharedMp3Paths(plan))
         problems << u"These selected files would all become \"%1\": %2. "
-                    "Select only one of them."_s.arg(clash.mp3Path, clash.wavNames.join(u", "_s));
+                    "Select only one of them."_s.arg(ShownName(clash.mp3Path), shownList(clash.wavNames));
     if (IsOnFatFileSystem(request.destination)) {
         if (const QStringList names = NamesFatCannotHold(plan); !names.isEmpty())
             problems << u"The destination's file system (FAT, exFAT or NTFS) cannot hold the "
                         "MP3 names of these selected files (no \" * : < > ? \\ | in names): %1. "
-                        "Rename them first."_s.arg(names.join(u", "_s));
+                        "Rename them first."_s.arg(shownList(names));
     }
     return problems;
 }
@@ -84,7 +95,7 @@ QString ExistingMp3sQuestion(const QStringList &existingMp3s)
     constexpr qsizetype Named = 5;
     QStringList names;
     for (const QString &path : existingMp3s.first(qMin(Named, existingMp3s.size())))
-        names << Module1::NameFromPath(path);
+        names << ShownName(Module1::NameFromPath(path));
     QString question = existingMp3s.size() == 1
         ? u"An MP3 file exists already in the destination and would be replaced:\n\n"_s
         : u"%1 MP3 files exist already in the destination and would be replaced:\n\n"_s.arg(

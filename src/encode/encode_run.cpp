@@ -2,6 +2,7 @@
 
 #include "base/atomic_file.h"
 #include "base/own_directory.h"
+#include "base/shown_name.h"
 #include "path_functions.h"
 #include "script_file_name.h"
 #include "shell_script.h"
@@ -52,7 +53,7 @@ EncodeOutcome StartEncode(const EncodeCheck &check, ExistingMp3s existing,
         !saved)
         return refused(u"The script could not be written: %1"_s.arg(saved.message()));
     if (!QDir::setCurrent(check.encoderPath))
-        return refused(u"Cannot change to the encoder directory \"%1\"."_s.arg(check.encoderPath));
+        return refused(u"Cannot change to the encoder directory \"%1\"."_s.arg(ShownName(check.encoderPath)));
 
     const Result started = start(check.encoderPath, scriptName);
     if (!started)

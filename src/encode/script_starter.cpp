@@ -1,6 +1,7 @@
 #include "script_starter.h"
 
 #include "base/display.h"
+#include "base/shown_name.h"
 #include "script_file_name.h"
 
 #include <QDir>
@@ -64,7 +65,7 @@ Result startInBackground(const QString &directory, const QString &scriptName, co
     if (Result started = startDetached(directory, command); !started)
         return started;
     return Result::success(u"%1, so the encoding runs in the background. Its output goes to "
-                           "\"%2\"."_s.arg(why, QDir(directory).filePath(command.logFile)));
+                           "\"%2\"."_s.arg(why, ShownName(QDir(directory).filePath(command.logFile))));
 }
 
 // Starts the terminal and watches it for a moment. Its stderr goes to the

@@ -54,9 +54,11 @@ private Q_SLOTS:
 
     void everyRefusalAtOnce()
     {
-        for (const QString &name : {u"Song.wav"_s, u"song.wav"_s, u"a.wav"_s, u"a.WAV"_s})
+        const QStringList names{u"Song.wav"_s, u"song.wav"_s, u"a.wav"_s, u"a.WAV"_s, u"b\n%1.wav"_s,
+                                u"B\n%1.wav"_s};
+        for (const QString &name : names)
             touch(u"wav/"_s + name);
-        EncodeRequest broken = request({u"Song.wav"_s, u"song.wav"_s, u"a.wav"_s, u"a.WAV"_s});
+        EncodeRequest broken = request(names);
         broken.destination = path(u"gone/"_s);
         QVERIFY(QFile::remove(path(u"enc/L3ENC"_s)));
         const EncodeCheck check = CheckEncodeRequest(broken);
@@ -65,7 +67,9 @@ private Q_SLOTS:
                                       u"would all become \""_s + path(u"gone/Song.mp3"_s)
                                           + u"\": Song.wav, song.wav."_s,
                                       u"would all become \""_s + path(u"gone/a.mp3"_s)
-                                          + u"\": a.wav, a.WAV."_s})
+                                          + u"\": a.wav, a.WAV."_s,
+                                      // Names shown as ls quotes them: one line each.
+                                      u"/gone/b'$'\\n''%1.mp3'\": 'b'$'\\n''%1.wav', 'B'$'\\n''%1.wav'."_s})
             QVERIFY2(check.refusal.contains(reason), qPrintable(check.refusal));
     }
 
