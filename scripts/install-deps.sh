@@ -9,10 +9,12 @@ packages=$(sed 's/#.*//' <<'END'
 cmake ninja-build g++ pkg-config                         # the build
 qt6-base-dev libgl-dev                                   # Qt
 libmp3lame-dev libsndfile1-dev                           # L3ENC
+libtag1-dev                                              # the MP3s' ID3v2 tags, the WAVs' tags
 libbenchmark-dev                                         # the benchmarks
 xterm xfonts-base                                        # the encoding window, its fonts
 python3                                                  # tests: WAVs, fuzzing
 sox ffmpeg                                               # tests: WAVs written by real tools
+python3-mutagen gstreamer1.0-plugins-base-apps gstreamer1.0-plugins-good # tests: other readers of the tags
 exfatprogs exfat-fuse fuse3 mount util-linux bsdutils    # tests: USB-stick file systems, a terminal
 xvfb openbox xdotool x11-utils imagemagick               # tests on a real X desktop
 qt6ct qt6-gtk-platformtheme                              # tests: themed fonts, GNOME's theme

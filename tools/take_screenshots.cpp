@@ -63,8 +63,8 @@ int main(int argc, char *argv[])
 
     QList<AlbumFile> album;
     for (int i = 0; i < main.File1->count(); ++i)
-        album.append({main.File1->name(i), {}});
-    Form6 tagSelected(wavs, album);
+        album.append({main.File1->name(i), {}, {}, {}});
+    Form6 tagSelected(wavs, album, nullptr, true);
     tagSelected.Text1->setText(u"The Band"_s);
     tagSelected.Text2->setText(u"First Album"_s);
     tagSelected.Text3->setText(u"2026"_s);

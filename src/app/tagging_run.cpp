@@ -1,23 +1,60 @@
 #include "tagging_run.h"
 
+#include "tagging_environment.h"
+
 #include "base/command_messages.h"
+#include "base/shown_name.h"
+#include "tag/mp3_tags.h"
 #include "tag/tag_trailer.h"
+
+#include <QFile>
 
 #include <csignal>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+void report(std::FILE *errors, const QString &command, const QByteArray &path, const QString &text)
+{
+    PrintMessage(errors, command, ShownName(QFile::decodeName(path)) + u": "_s + text);
+}
+
+} // namespace
 
 int RunTagging(const TagRequest &request, const QString &command, std::FILE *errors)
 {
     // A file-size limit then fails the write, which is rolled back, instead
     // of killing the run halfway through the record.
     std::signal(SIGXFSZ, SIG_IGN);
-    const Module1::TagWriteResult result = Module1::WriteTagTrailer(request.path, request.tag);
-    if (result)
-        return TagWritten;
-    PrintMessage(errors, command, u"%1: tag not written: %2"_s.arg(QString::fromUtf8(request.path),
-                                                                  Module1::DescribeFailure(result)));
-    return TagNotWritten;
+    const TaggingEnvironment environment =
+        ReadTaggingEnvironment(QProcessEnvironment::systemEnvironment());
+    if (!environment.coverProblem.isEmpty())
+        report(errors, command, request.path, u"cover not embedded: "_s + environment.coverProblem);
+
+    // The trailer alone, in place, unless an ID3v2 tag is asked for or there
+    // is one to keep in line with it.
+    if (!environment.order && !HasId3v2Tag(request.path)) {
+        const Module1::TagWriteResult result = Module1::WriteTagTrailer(request.path, request.tag);
+        if (result)
+            return TagWritten;
+        report(errors, command, request.path,
+               u"tag not written: "_s + Module1::DescribeFailure(result));
+        return TagNotWritten;
+    }
+
+    ReplacedFile replaced;
+    if (const Result written = WriteMp3Tags(request.path, request.tag, environment.order, &replaced);
+        !written) {
+        report(errors, command, request.path, u"tag not written: "_s + written.message());
+        return TagNotWritten;
+    }
+    if (!environment.receipt.isEmpty()) {
+        if (const Result handed = HandOnReceipt(environment.receipt, replaced); !handed)
+            report(errors, command, request.path,
+                   u"tagged, but the encoder's receipt could not follow: "_s + handed.message());
+    }
+    return TagWritten;
 }
 
 int ReportTaggingUsage(const QString &problem, const QString &command, std::FILE *errors)

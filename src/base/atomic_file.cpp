@@ -1,20 +1,125 @@
 #include "atomic_file.h"
 
-#include <QSaveFile>
+#include "unique_fd.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// Signals that would stop the program between the write and the rename are
+// held back until the file is replaced or left as it was.
+class HeldSignals {
+public:
+    HeldSignals()
+    {
+        sigset_t held;
+        sigemptyset(&held);
+        for (const int signal : {SIGHUP, SIGINT, SIGQUIT, SIGTERM})
+            sigaddset(&held, signal);
+        pthread_sigmask(SIG_BLOCK, &held, &m_previous);
+    }
+    ~HeldSignals() { pthread_sigmask(SIG_SETMASK, &m_previous, nullptr); }
+    HeldSignals(const HeldSignals &) = delete;
+    HeldSignals &operator=(const HeldSignals &) = delete;
+
+private:
+    sigset_t m_previous{};
+};
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t wrote = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            return false;
+        done += wrote;
+    }
+    return true;
+}
+
+// A new, unused name beside `path`, hidden, created empty.
+UniqueFd createBeside(const QByteArray &path, QByteArray &temporary)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray directory = path.left(slash + 1);
+    const QByteArray name = path.mid(slash + 1).left(200);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = directory + '.' + name + '.'
+            + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        UniqueFd fd(::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (fd || errno != EEXIST)
+            return fd;
+    }
+    return {};
+}
+
+} // namespace
+
+QString FileId::text() const
+{
+    return QString::number(quint64(device)) + u' ' + QString::number(quint64(inode));
+}
+
 Result SaveFileAtomically(const QString &filePath, const QByteArray &bytes)
 {
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return Result::failure(u"cannot create \"%1\": %2"_s.arg(filePath, file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return Result::failure(u"cannot write \"%1\": %2"_s.arg(filePath, reason));
+    return SaveFileAtomically(QFile::encodeName(filePath), bytes);
+}
+
+Result SaveFileAtomically(const QByteArray &givenPath, const QByteArray &bytes,
+                          std::optional<FileId> expected, FileId *replacement)
+{
+    // A link is followed: the file it names is replaced, the link stays.
+    QByteArray path = givenPath;
+    if (char *target = ::realpath(givenPath.constData(), nullptr)) {
+        path = target;
+        std::free(target);
     }
-    if (!file.commit())
-        return Result::failure(u"cannot save \"%1\": %2"_s.arg(filePath, file.errorString()));
+    const QString shown = QFile::decodeName(givenPath);
+    const HeldSignals held;
+    struct stat old {};
+    const bool exists = ::stat(path.constData(), &old) == 0;
+    if (expected && (!exists || FileId{old.st_dev, old.st_ino} != *expected))
+        return Result::failure(u"cannot save \""_s + shown + u"\": it was replaced meanwhile"_s);
+
+    QByteArray temporary;
+    UniqueFd file = createBeside(path, temporary);
+    if (!file)
+        return Result::failure(u"cannot create \""_s + shown + u"\": "_s + systemError(errno));
+    // The name is joined, never put through a format: it may hold "%1".
+    const auto failed = [&temporary, &shown](const QString &verb) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        return Result::failure(verb + u" \""_s + shown + u"\": "_s + systemError(error));
+    };
+    if (exists && ::fchmod(file.get(), old.st_mode & 07777) != 0)
+        return failed(u"cannot save"_s);
+    if (!writeAll(file.get(), bytes))
+        return failed(u"cannot write"_s);
+    struct stat made {};
+    if (::fsync(file.get()) != 0 || ::fstat(file.get(), &made) != 0 || !file.close())
+        return failed(u"cannot write"_s);
+    if (::rename(temporary.constData(), path.constData()) != 0)
+        return failed(u"cannot save"_s);
+    if (replacement)
+        *replacement = {made.st_dev, made.st_ino};
     return Result::success();
 }

@@ -31,6 +31,18 @@ std::optional<QString> fieldBlockFor(const QString &entry)
                             CleanTagText(fields.comment)});
 }
 
+// The whole texts for the ID3v2 tag, cleaned as the block's are but whole.
+TagExtras id3v2For(const QString &entry, const TagExtras &extras)
+{
+    const TagFields whole = WholeFields(entry, extras);
+    return {{CleanWholeTagText(whole.title), CleanWholeTagText(whole.artist),
+             CleanWholeTagText(whole.album), CleanWholeTagText(whole.year),
+             Module1::TrimEnd(ReadTagEntry(entry).genre), CleanWholeTagText(whole.comment)},
+            CleanWholeTagText(extras.track),
+            CleanWholeTagText(extras.disc),
+            extras.cover};
+}
+
 } // namespace
 
 bool HasSelection(const QList<ListedFile> &files)
@@ -80,7 +92,7 @@ QStringList NamesFatCannotHold(const ScriptPlan &plan)
 ScriptPlan BuildScriptPlan(const EncodeRequest &request, const ShortPathFunction &shortPath,
                            QChar separator)
 {
-    ScriptPlan plan{request.bitrate, request.switches, request.appPath, {}};
+    ScriptPlan plan{request.bitrate, request.switches, request.appPath, request.id3v2, {}};
     const QString shortDestination = shortPath(request.destination);
     for (qsizetype i = 0; i < request.files.size(); ++i) {
         const ListedFile &file = request.files[i];
@@ -99,6 +111,7 @@ ScriptPlan BuildScriptPlan(const EncodeRequest &request, const ShortPathFunction
         // file) must still name the file the encoder writes.
         group.longMp3Path = JoinPath(request.destination, group.longMp3Name, separator);
         group.fieldBlock = fieldBlockFor(request.entries.value(i));
+        group.id3v2 = id3v2For(request.entries.value(i), request.extras.value(i));
         group.wavBytes = QFileInfo(shortWavPath).size();
         plan.groups.append(group);
     }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "tag/id3v2_version.h"
+#include "tag/tag_entries.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -24,6 +27,8 @@ struct EncodeRequest {
     QList<ListedFile> files;
     QString directory;   // the directory list's path
     QStringList entries; // one tag entry per listed file
+    QList<TagExtras> extras; // beside the entries: whole texts, track, disc, cover
+    Id3v2Version id3v2 = Id3v2Version::V2_4;
     QString bitrate;     // "8000" .. "256000"
     EncodeSwitches switches;
     QString encoderPath;
@@ -43,6 +48,7 @@ struct ScriptGroup {
     QString longMp3Name;
     QString longMp3Path;
     std::optional<QString> fieldBlock; // tagging only with title, artist and album
+    TagExtras id3v2;                   // what the ID3v2 tag carries beyond the block
     qint64 wavBytes = 0; // how long it takes, near enough: the longest start first
 };
 
@@ -50,6 +56,7 @@ struct ScriptPlan {
     QString bitrate;
     EncodeSwitches switches;
     QString appPath;
+    Id3v2Version id3v2 = Id3v2Version::V2_4;
     QList<ScriptGroup> groups; // in file-list order
     int jobs = 1;              // groups the sh script runs at once
 };

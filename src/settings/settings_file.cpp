@@ -19,11 +19,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int SettingsLineCount = 7;
+constexpr int SettingsLineCount = 8;
+constexpr char16_t Id3v2Key[] = u"Id3v2 = ";
 // No sane settings file comes near this; a huge file is not read whole.
 constexpr qint64 LongestSettingsFile = 1 << 20;
 
-// The first seven lines, whatever ends them.
+// The first eight lines, whatever ends them.
 QStringList firstLines(const QString &text)
 {
     QStringList lines;
@@ -99,6 +100,12 @@ bool ReadSettings(const QString &filePath, Settings &settings, const DirectorySh
     if (!loadMode)
         return false;
     settings.loadMode = *loadMode;
+
+    const QString id3v2Line = lines.value(7);
+    settings.id3v2 = id3v2Line.startsWith(QStringView(Id3v2Key))
+        ? Id3v2VersionFromWord(QStringView(id3v2Line).mid(std::size(Id3v2Key) - 1))
+              .value_or(Id3v2Version::V2_4)
+        : Id3v2Version::V2_4;
     return true;
 }
 
@@ -115,6 +122,7 @@ QByteArray FormatSettings(const Settings &settings, const QString &lastPath)
         u"SafeMode = "_s + QString::number(settings.deleteWatch),
         u"[Switches]"_s,
         u"LoadMode ="_s + loadMode,
+        QString::fromUtf16(Id3v2Key) + Id3v2VersionWord(settings.id3v2),
     };
     return (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/result.h"
+#include "tag/id3v2_version.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,11 +19,14 @@
 //   SafeMode = <DeleteWatch>            10 dropped: the blank comes with the value
 //   [Switches]
 //   LoadMode = <LoadMode>               11 dropped: written "LoadMode =" + " 0"
+//   Id3v2 = <2.4|2.3|none>              an eighth line, found by its key; an
+//                                        older program reads seven and ignores it
 struct Settings {
     QString encoderPath;
     QString destination;
     qint16 deleteWatch = 1;
     qint16 loadMode = 0;
+    Id3v2Version id3v2 = Id3v2Version::V2_4; // missing or unknown: 2.4
 };
 
 inline constexpr char16_t SettingsFileName[] = u"encoder.ini";
@@ -34,7 +38,8 @@ using DirectoryShower = std::function<bool(const QString &directory)>;
 // Reads `filePath` into `settings`, value by value in file order. Reading
 // stops at the first failure (no regular file, a missing or short line, a last
 // directory that cannot be shown, a number outside 16 bits); values read
-// before it stay. Gives true when all seven lines were read. CRLF, LF and CR
+// before it stay. Gives true when all seven lines were read; the eighth is
+// optional. CRLF, LF and CR
 // line ends are all accepted.
 bool ReadSettings(const QString &filePath, Settings &settings, const DirectoryShower &showLastPath);
 

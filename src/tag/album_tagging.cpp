@@ -33,11 +33,45 @@ TagFields TrimmedFields(const TagFields &entry)
             TrimEnd(entry.year),  TrimEnd(entry.genre),  TrimEnd(entry.comment)};
 }
 
-TagFields TaggedFields(const AlbumFile &file, const SharedFields &shared)
+TagFields TaggedFields(const AlbumFile &file, const SharedFields &shared, bool whole)
 {
-    TagFields fields = TrimmedFields(ReadTagEntry(TaggedEntry(file, shared)));
+    TagFields fields = whole ? TrimmedFields(applied(file, shared))
+                             : TrimmedFields(ReadTagEntry(TaggedEntry(file, shared)));
     fields.genre = Module1::GenreName(Module1::GenreNumber(fields.genre)).toString();
     return fields;
+}
+
+QList<TrackNumbers> AlbumTracks(const QList<AlbumFile> &files, const SharedFields &shared)
+{
+    const QString total = QString::number(files.size());
+    QList<TrackNumbers> tracks;
+    if (shared.tracksInListOrder) {
+        for (qsizetype i = 0; i < files.size(); ++i)
+            tracks.append({QString::number(i + 1) + u'/' + total, {}});
+        return tracks;
+    }
+    enum class Source { None, Name, Wav };
+    QList<Source> sources;
+    for (const AlbumFile &file : files) {
+        const NameParts name = TitleFromFileName(file.name, false);
+        if (!name.track.isEmpty()) {
+            tracks.append({name.track, name.disc});
+            sources.append(Source::Name);
+        } else if (const QString number = file.wavTrack.section(u'/', 0, 0).trimmed();
+                   !number.isEmpty()) {
+            tracks.append({number, file.wavDisc});
+            sources.append(Source::Wav);
+        } else {
+            tracks.append(TrackNumbers{});
+            sources.append(Source::None);
+        }
+    }
+    if (!sources.isEmpty() && sources.first() != Source::None
+        && sources.count(sources.first()) == sources.size()) {
+        for (TrackNumbers &numbers : tracks)
+            numbers.track += u'/' + total;
+    }
+    return tracks;
 }
 
 QString TaggedEntry(const AlbumFile &file, const SharedFields &shared)

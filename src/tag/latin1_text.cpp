@@ -11,7 +11,9 @@ QByteArray ToLatin1OrQuestionMark(QStringView text)
     return bytes;
 }
 
-QString CleanTagText(QStringView text)
+namespace {
+
+QString cleaned(QStringView text, bool keepAstral)
 {
     const QString composed = text.toString().normalized(QString::NormalizationForm_C);
     QString clean;
@@ -22,10 +24,22 @@ QString CleanTagText(QStringView text)
             continue;
         if (category == QChar::Other_Control)
             clean += u' ';
-        else if (QChar::requiresSurrogates(c))
+        else if (QChar::requiresSurrogates(c) && !keepAstral)
             clean += u'?';
         else
-            clean += QChar(c);
+            clean += QStringView(QChar::fromUcs4(c));
     }
     return clean;
+}
+
+} // namespace
+
+QString CleanTagText(QStringView text)
+{
+    return cleaned(text, false);
+}
+
+QString CleanWholeTagText(QStringView text)
+{
+    return cleaned(text, true);
 }

@@ -14,3 +14,7 @@ QByteArray ToLatin1OrQuestionMark(QStringView text);
 // control characters as blanks, so they cut no line; a character beyond the
 // Basic Multilingual Plane as one "?", so no field edge splits it.
 QString CleanTagText(QStringView text);
+
+// Text as an ID3v2 tag keeps it whole: the same, but every character stays,
+// those beyond the Basic Multilingual Plane (emoji, rare CJK) too.
+QString CleanWholeTagText(QStringView text);

@@ -41,3 +41,24 @@ TagFields ReadTagEntry(const QString &entry);
 
 // The 154-character entry for six texts, each cut or padded to its width.
 QString MakeTagEntry(const TagFields &fields);
+
+// The longest whole text a field takes: far beyond any real title, yet no
+// pasted page becomes a tag.
+inline constexpr int LongestWholeText = 1000;
+
+// What a file's MP3 carries beyond its entry's fixed widths, kept beside the
+// entry list at the same index, for the ID3v2 tag: each field's whole text,
+// the track and disc, the front cover.
+struct TagExtras {
+    TagFields whole; // without filling blanks; the genre a name of the table
+    QString track;   // "3/12", "3" or empty
+    QString disc;    // "1/2", "1" or empty
+    QString cover;   // the picture's path, empty for none
+
+    bool operator==(const TagExtras &) const = default;
+};
+
+// The texts an entry stands for: a field's whole text where the entry holds
+// exactly its cut, else the entry's own text without filling blanks, so an
+// entry changed on its own is never contradicted by an older whole text.
+TagFields WholeFields(const QString &entry, const TagExtras &extras);

@@ -22,10 +22,7 @@ constexpr qsizetype RecordBodySize = TagTrailerSize - MarkerSize;
 // byte per character, then cutting keeps each field exactly its width.
 void appendField(QByteArray &record, const QString &text, qsizetype width)
 {
-    const QByteArray bytes =
-        ToLatin1OrQuestionMark(text.normalized(QString::NormalizationForm_C)).left(width);
-    record.append(bytes);
-    record.append(width - bytes.size(), ' ');
+    record.append(TagTrailerField(text, width));
 }
 
 // Repeats a positional read or write until all `size` bytes are through: a
@@ -114,6 +111,14 @@ QString DescribeFailure(const TagWriteResult &result)
     return reason;
 }
 
+QByteArray TagTrailerField(const QString &text, qsizetype width)
+{
+    QByteArray bytes =
+        ToLatin1OrQuestionMark(text.normalized(QString::NormalizationForm_C)).left(width);
+    bytes.append(width - bytes.size(), ' ');
+    return bytes;
+}
+
 QByteArray BuildTagTrailer(const Id3v1Tag &tag)
 {
     QByteArray record;
@@ -168,6 +173,22 @@ TagWriteResult WriteTagTrailer(const QByteArray &path, const Id3v1Tag &tag)
 
     if (!file.close())
         return failed(TagWriteFailure::WriteFailed, errno);
+    return {};
+}
+
+TagWriteResult PutTagTrailer(QByteArray &content, const Id3v1Tag &tag)
+{
+    if (tag.genre < -1 || tag.genre > 255)
+        return failed(TagWriteFailure::GenreOutOfRange);
+    if (content.size() <= TagTrailerSize)
+        return failed(TagWriteFailure::TooShort);
+    const QByteArray record = BuildTagTrailer(tag);
+    const qsizetype start = content.size() - TagTrailerSize;
+    if (std::memcmp(content.constData() + start, Marker, MarkerSize) == 0)
+        content.replace(start + MarkerSize, RecordBodySize, record.constData() + MarkerSize,
+                        RecordBodySize);
+    else
+        content.append(record);
     return {};
 }
 

@@ -43,6 +43,11 @@ struct TagWriteResult {
 // One line for a person: why the write failed.
 QString DescribeFailure(const TagWriteResult &result);
 
+// One text field of the trailer: the text composed (NFC), one byte per
+// character (Latin-1, "?" where it has none), cut or filled with blanks to
+// `width` bytes.
+QByteArray TagTrailerField(const QString &text, qsizetype width);
+
 // The 128 bytes of the trailer for `tag`, its genre already range-checked.
 // Each text is composed (NFC) and turned into Latin-1 character by character
 // before it is cut to its width.
@@ -54,5 +59,8 @@ QByteArray BuildTagTrailer(const Id3v1Tag &tag);
 // Everything is checked before the first byte is written; a failed write
 // never leaves a partial record behind, and a missing file is never created.
 TagWriteResult WriteTagTrailer(const QByteArray &path, const Id3v1Tag &tag);
+
+// The same for a file's whole content in memory, by the same rules.
+TagWriteResult PutTagTrailer(QByteArray &content, const Id3v1Tag &tag);
 
 } // namespace Module1

@@ -1,11 +1,17 @@
 #include "wav_tags.h"
 
-#include "id3v2_text_frames.h"
+#include "taglib_text.h"
 #include "wav_tag_text.h"
 
 #include "base/regular_file.h"
 
 #include <QFile>
+
+#include <taglib/id3v2tag.h>
+#include <taglib/infotag.h>
+#include <taglib/mpegfile.h>
+#include <taglib/tbytevectorstream.h>
+#include <taglib/textidentificationframe.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -70,36 +76,97 @@ private:
     RegularFile m_file;
 };
 
-// The sub-chunks of a LIST/INFO body (after the "INFO" type).
-TagFields readInfoList(QByteArrayView list)
-{
-    TagFields fields;
-    const std::pair<const char *, QString *> wanted[] = {
-        {"INAM", &fields.title}, {"IART", &fields.artist}, {"IPRD", &fields.album},
-        {"ICRD", &fields.year},  {"IGNR", &fields.genre},  {"ICMT", &fields.comment},
-    };
-    qsizetype position = 0;
-    while (position + ChunkHeaderSize <= list.size()) {
-        const QByteArrayView id = list.sliced(position, 4);
-        const qint64 size = littleEndian32(list.data() + position + 4);
-        const qsizetype start = position + ChunkHeaderSize;
-        if (size > list.size() - start)
-            break; // cut off by the end of the list or of the file
-        const QByteArrayView value = list.sliced(start, size);
-        position = start + size + (size & 1);
-        for (const auto &[name, field] : wanted) {
-            if (id != name || !field->isEmpty())
-                continue;
-            const QString text = TagFieldText(DecodeUndeclaredText(value));
-            if (field == &fields.year)
-                *field = YearFromDate(text);
-            else if (field == &fields.genre)
-                *field = TableGenre(text);
-            else
-                *field = text;
-        }
+// INFO texts declare no encoding: UTF-8 where they are valid UTF-8, else Latin-1.
+// TagLib's handler has no virtual destructor; ours is never deleted through it.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+class UndeclaredText : public TagLib::RIFF::Info::StringHandler {
+public:
+    TagLib::String parse(const TagLib::ByteVector &data) const override
+    {
+        return ToTagLib(DecodeUndeclaredText(QByteArrayView(data.data(), data.size())));
     }
-    return fields;
+    TagLib::ByteVector render(const TagLib::String &text) const override
+    {
+        return text.data(TagLib::String::UTF8);
+    }
+};
+#pragma GCC diagnostic pop
+
+TagLib::ByteVector byteVector(const QByteArray &bytes)
+{
+    return {bytes.constData(), uint(bytes.size())};
+}
+
+// One field as the entries take it: a single line; the year as four digits,
+// the genre only as a name of the table.
+void putField(QString &field, const QString &text, QString (*rule)(QStringView) = nullptr)
+{
+    if (field.isEmpty())
+        field = rule ? rule(TagFieldText(text)) : TagFieldText(text);
+}
+
+// A LIST chunk's body, from its "INFO" type on.
+WavTags readInfoList(const QByteArray &list)
+{
+    static const UndeclaredText undeclared;
+    TagLib::RIFF::Info::Tag::setStringHandler(&undeclared);
+    const TagLib::RIFF::Info::Tag info(byteVector(list));
+    const auto text = [&info](const char *id) { return FromTagLib(info.fieldText(id)); };
+    WavTags tags;
+    TagFields &fields = tags.fields;
+    putField(fields.title, text("INAM"));
+    putField(fields.artist, text("IART"));
+    putField(fields.album, text("IPRD"));
+    putField(fields.year, text("ICRD"), YearFromDate);
+    putField(fields.genre, text("IGNR"), TableGenre);
+    putField(fields.comment, text("ICMT"));
+    putField(tags.track, text("ITRK"));
+    putField(tags.track, text("IPRT"));
+    return tags;
+}
+
+// An "id3 " chunk's body: an ID3v2 tag, read by TagLib as the front of a file.
+WavTags readId3Chunk(const QByteArray &chunk)
+{
+    TagLib::ByteVectorStream stream(byteVector(chunk));
+    TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
+    WavTags tags;
+    if (!file.isValid() || !file.hasID3v2Tag())
+        return tags;
+    const TagLib::ID3v2::Tag &tag = *file.ID3v2Tag();
+    TagFields &fields = tags.fields;
+    putField(fields.title, FirstFrameText(tag, "TIT2"));
+    putField(fields.artist, FirstFrameText(tag, "TPE1"));
+    putField(fields.album, FirstFrameText(tag, "TALB"));
+    putField(fields.year, FirstFrameText(tag, "TDRC"), YearFromDate);
+    // The first of several genres that the table has.
+    for (const TagLib::ID3v2::Frame *frame : tag.frameList("TCON")) {
+        const auto *genres = dynamic_cast<const TagLib::ID3v2::TextIdentificationFrame *>(frame);
+        for (const TagLib::String &genre : genres ? genres->fieldList() : TagLib::StringList())
+            putField(fields.genre, FromTagLib(genre), TableGenre);
+    }
+    putField(fields.comment, PlainComment(tag));
+    putField(tags.track, FirstFrameText(tag, "TRCK"));
+    putField(tags.disc, FirstFrameText(tag, "TPOS"));
+    return tags;
+}
+
+// `own` with what `wav` names put in its place.
+WavTags withWavTags(const WavTags &own, const WavTags &wav)
+{
+    WavTags tags = own;
+    tags.fields = WithWavTags(own.fields, wav.fields);
+    tags.track = wav.track.isEmpty() ? own.track : wav.track;
+    tags.disc = wav.disc.isEmpty() ? own.disc : wav.disc;
+    return tags;
+}
+
+WavTags failedWith(const QString &failure)
+{
+    WavTags tags;
+    tags.failure = failure;
+    return tags;
 }
 
 QString describeOpenFailure(const QString &path, const RegularFile &file)
@@ -116,18 +183,18 @@ WavTags ReadWavTags(const QString &path)
 {
     RegularFile regular = OpenRegularFile(QFile::encodeName(path), O_RDONLY);
     if (!regular.descriptor)
-        return {.fields = {}, .failure = describeOpenFailure(path, regular)};
+        return failedWith(describeOpenFailure(path, regular));
     const OpenFile file(std::move(regular));
 
     const QByteArray header = file.read(0, 12);
     const bool rf64 = header.startsWith("RF64") || header.startsWith("BW64");
     if (header.size() < 12 || !(header.startsWith("RIFF") || rf64) || header.sliced(8) != "WAVE")
-        return {.fields = {},
-                .failure = u"\"%1\" is not a WAV file: it has no RIFF/WAVE header."_s.arg(path)};
+        return failedWith(u"\""_s + path + u"\" is not a WAV file: it has no RIFF/WAVE header."_s);
 
-    WavTags tags;
-    TagFields info;
-    TagFields id3;
+    WavTags info;
+    WavTags id3;
+    bool hasInfo = false;
+    bool hasId3 = false;
     qint64 dataSize = -1; // from "ds64", for a data chunk too big for its own size field
     qint64 offset = 12;
     for (int walked = 0; walked < ChunkWalkLimit && offset + ChunkHeaderSize <= file.size();
@@ -147,14 +214,13 @@ WavTags ReadWavTags(const QString &path)
                 dataSize = qint64(std::min<quint64>(littleEndian64(ds64.data() + 8),
                                                     quint64(file.size())));
         } else if (id == "LIST" && file.read(start, 4) == "INFO") {
-            const QByteArray list = file.read(start + 4, std::min(size - 4, TagChunkReadLimit));
-            info = WithWavTags(readInfoList(list), info); // the first list counts
-            tags.hasInfo = true;
+            const QByteArray list = file.read(start, std::min(size, TagChunkReadLimit));
+            info = withWavTags(readInfoList(list), info); // the first list counts
+            hasInfo = true;
         } else if (id == "id3 " || id == "ID3 ") {
-            const TagFields chunkTags =
-                ReadId3v2TextFrames(file.read(start, std::min(size, TagChunkReadLimit)));
-            id3 = WithWavTags(chunkTags, id3);
-            tags.hasId3 = true;
+            const WavTags chunkTags = readId3Chunk(file.read(start, std::min(size, TagChunkReadLimit)));
+            id3 = withWavTags(chunkTags, id3);
+            hasId3 = true;
         }
 
         // A chunk of odd size is followed by a zero pad byte, which some
@@ -167,7 +233,9 @@ WavTags ReadWavTags(const QString &path)
         }
         offset = next;
     }
-    tags.fields = WithWavTags(info, id3);
+    WavTags tags = withWavTags(info, id3);
+    tags.hasInfo = hasInfo;
+    tags.hasId3 = hasId3;
     return tags;
 }
 

@@ -6,13 +6,16 @@
 
 // The tags a WAV file carries itself, as recorders, editors and CD rippers
 // write them: a LIST chunk of type INFO (INAM title, IART artist, IPRD album,
-// ICRD date, IGNR genre, ICMT comment) and an "id3 " chunk holding an ID3v2
-// tag. Where both name a field, the ID3v2 tag's text counts: it declares its
-// encoding.
+// ICRD date, IGNR genre, ICMT comment, ITRK or IPRT track) and an "id3 " chunk
+// holding an ID3v2 tag. Where both name a field, the ID3v2 tag's text counts:
+// it declares its encoding. The chunks are found here (RF64 too, which TagLib
+// does not walk); what they hold is read by TagLib.
 struct WavTags {
     // Single-line texts, empty where the file names nothing: the year as four
     // digits, the genre only as a name of the genre table.
     TagFields fields;
+    QString track;        // "3", "3/12": INFO ITRK or IPRT, ID3v2 TRCK
+    QString disc;         // "1", "1/2": ID3v2 TPOS
     bool hasInfo = false; // a LIST/INFO chunk was read
     bool hasId3 = false;  // an "id3 " chunk was read
     // Why the file could not be read, naming it; empty when it could. A WAV

@@ -164,7 +164,7 @@ void Form1::Form_Load()
     Destination = WithTrailingSeparator(QDir::homePath());
     DeleteWatch = 1;
 
-    Settings settings{EncoderPath, Destination, DeleteWatch, LoadMode};
+    Settings settings{EncoderPath, Destination, DeleteWatch, LoadMode, Id3v2};
     const bool complete = ReadSettings(SettingsFilePath(AppPath), settings,
                                        [this](const QString &directory) {
                                            return Dir1->setPath(directory);
@@ -173,6 +173,7 @@ void Form1::Form_Load()
     Destination = settings.destination;
     DeleteWatch = settings.deleteWatch;
     LoadMode = settings.loadMode;
+    Id3v2 = settings.id3v2;
     if (!complete)
         Setup_Click();
 }
@@ -181,7 +182,7 @@ void Form1::Form_Unload()
 {
     const QString file = SettingsFilePath(AppPath);
     const Result saved =
-        WriteSettings(file, {EncoderPath, Destination, DeleteWatch, LoadMode}, Dir1->path());
+        WriteSettings(file, {EncoderPath, Destination, DeleteWatch, LoadMode, Id3v2}, Dir1->path());
     if (!saved)
         showMessage(QMessageBox::Warning, windowTitle(),
                     u"The settings could not be saved to \"%1\": %2"_s.arg(file, saved.message()));
@@ -203,6 +204,7 @@ void Form1::Dir1_Change()
 {
     File1->setPath(Dir1->path());
     ResetTagEntries(List1, File1->count());
+    List1Extras = QList<TagExtras>(File1->count());
 }
 
 EncodeRequest Form1::encodeRequest() const
@@ -212,6 +214,8 @@ EncodeRequest Form1::encodeRequest() const
         request.files.append({File1->name(i), File1->isSelected(i)});
     request.directory = Dir1->path();
     request.entries = List1;
+    request.extras = List1Extras;
+    request.id3v2 = Id3v2;
     for (const BitrateOption &option : BitrateOptions) {
         if ((this->*option.member)->isChecked()) {
             request.bitrate = QString::fromUtf16(option.caption);
@@ -287,9 +291,17 @@ void Form1::Props_Click()
     const int index = File1->currentRow();
     if (File1->count() == 0 || index < 0 || index >= List1.size())
         return;
-    Form4 dialog(File1->name(index), ReadTagEntry(List1[index]), this);
-    if (dialog.exec() == QDialog::Accepted)
-        List1[index] = MakeTagEntry(dialog.fields());
+    // With an ID3v2 tag the dialog shows and takes whole texts.
+    const bool whole = Id3v2 != Id3v2Version::None;
+    Form4 dialog(File1->name(index),
+                 whole ? WholeFields(List1[index], List1Extras.value(index))
+                       : ReadTagEntry(List1[index]),
+                 this, whole);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    List1[index] = MakeTagEntry(dialog.fields());
+    if (index < List1Extras.size())
+        List1Extras[index].whole = TrimmedFields(dialog.fields());
 }
 
 void Form1::Properties_Click()
@@ -304,7 +316,7 @@ void Form1::TagSelected_Click()
     for (int i = 0; i < File1->count() && i < List1.size(); ++i) {
         if (File1->isSelected(i)) {
             indexes.append(i);
-            files.append({File1->name(i), TrimmedFields(ReadTagEntry(List1[i]))});
+            files.append({File1->name(i), WholeFields(List1[i], List1Extras.value(i)), {}, {}});
         }
     }
     if (files.isEmpty()) {
@@ -312,12 +324,16 @@ void Form1::TagSelected_Click()
                     u"No files are selected. Select the WAV files to tag in the list first."_s);
         return;
     }
-    Form6 dialog(File1->path(), files, this);
+    Form6 dialog(File1->path(), files, this, Id3v2 != Id3v2Version::None);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QStringList entries = dialog.entries();
-    for (qsizetype k = 0; k < indexes.size(); ++k)
+    const QList<TagExtras> extras = dialog.extras();
+    for (qsizetype k = 0; k < indexes.size(); ++k) {
         List1[indexes[k]] = entries[k];
+        if (indexes[k] < List1Extras.size())
+            List1Extras[indexes[k]] = extras[k];
+    }
 }
 
 void Form1::TagSelectedFiles_Click()
@@ -345,7 +361,7 @@ void Form1::Destination1_Click()
 
 void Form1::Setup_Click()
 {
-    Form2 dialog({EncoderPath, LoadMode, DeleteWatch}, this);
+    Form2 dialog({EncoderPath, LoadMode, DeleteWatch, Id3v2}, this);
     if (!isVisible()) // the first start: no window to centre on yet
         CentreOnScreen(&dialog);
     if (dialog.exec() == QDialog::Accepted) {
@@ -353,6 +369,7 @@ void Form1::Setup_Click()
         EncoderPath = chosen.encoderPath;
         LoadMode = chosen.loadMode;
         DeleteWatch = chosen.deleteWatch;
+        Id3v2 = chosen.id3v2;
     }
 }
 

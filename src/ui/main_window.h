@@ -2,6 +2,7 @@
 
 #include "app/program_location.h"
 #include "encode/encode_run.h"
+#include "tag/tag_entries.h"
 
 #include <QDir>
 #include <QMainWindow>
@@ -42,9 +43,12 @@ public:
     QString AppPath;     // ends in "/"
     qint16 LoadMode = 0;
     qint16 DeleteWatch = 1;
+    Id3v2Version Id3v2 = Id3v2Version::V2_4; // the MP3s' tag beside the trailer
 
-    // One tag entry per listed file, at the file's index.
+    // One tag entry per listed file, at the file's index, and beside it what
+    // only the ID3v2 tag can carry.
     QStringList List1;
+    QList<TagExtras> List1Extras;
 
     QGroupBox *Frame4;
     DriveList *Drive1;

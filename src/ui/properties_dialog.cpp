@@ -37,19 +37,20 @@ void caption(QWidget *field, const QString &text, int left, int top, int width)
 
 } // namespace
 
-Form4::Form4(const QString &fileName, const TagFields &entry, QWidget *parent)
+Form4::Form4(const QString &fileName, const TagFields &entry, QWidget *parent, bool wholeText)
     : QDialog(parent, DialogFlags)
 {
+    const int limit = wholeText ? LongestWholeText : 30;
     setWindowTitle(u"MP3 Properties"_s);
     FixClientSizeInTwips(this, 3375, 3180);
 
     Frame1 = Placed(new QGroupBox(fileName, this), 0, 0, 3375, 2775);
-    Text1 = textField(Frame1, 360, 2175, 30);
-    Text2 = textField(Frame1, 720, 2175, 30);
-    Text3 = textField(Frame1, 1080, 2175, 30);
+    Text1 = textField(Frame1, 360, 2175, limit);
+    Text2 = textField(Frame1, 720, 2175, limit);
+    Text3 = textField(Frame1, 1080, 2175, limit);
     Text4 = textField(Frame1, 1440, 735, 4);
     Combo1 = Placed(new NamedDropDown(u"Genre"_s, Frame1), 960, 1800, 2175, 315);
-    Text5 = textField(Frame1, 2160, 2175, 30);
+    Text5 = textField(Frame1, 2160, 2175, limit);
     caption(Text1, u"Title"_s, 360, 360, 495);
     caption(Text2, u"Artist"_s, 360, 720, 495);
     caption(Text3, u"Album"_s, 360, 1080, 495);

@@ -12,12 +12,15 @@ class QPushButton;
 
 // The Properties dialog: edits one file's tag entry. Opens on the entry's
 // fields with trailing blanks removed and the stored genre selected ("Sound
-// Clip" for any other name); "Okay" makes fields() the texts to store.
+// Clip" for any other name); "Okay" makes fields() the texts to store. With
+// `wholeText` (the MP3s get an ID3v2 tag) the text fields take whole texts;
+// without, their 30 characters.
 class Form4 : public QDialog {
     Q_OBJECT
 
 public:
-    Form4(const QString &fileName, const TagFields &entry, QWidget *parent = nullptr);
+    Form4(const QString &fileName, const TagFields &entry, QWidget *parent = nullptr,
+          bool wholeText = false);
 
     // The six texts as the fields and the genre list show them.
     TagFields fields() const;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tag/id3v2_version.h"
+
 #include <QDialog>
 
 class DirectoryList;
@@ -15,10 +17,11 @@ struct SetupValues {
     QString encoderPath;
     qint16 loadMode = 0;    // 1: the script's window starts minimised
     qint16 deleteWatch = 1; // 1: warn when Automatic delete is switched on
+    Id3v2Version id3v2 = Id3v2Version::V2_4; // the MP3s' tag beside the trailer
 };
 
-// The Setup dialog: the encoder's directory, the script's window and the
-// Automatic delete warning. Opens on the values it is given; "Okay" makes
+// The Setup dialog: the encoder's directory, the script's window, the ID3v2
+// tag the MP3s get beside their trailer and the Automatic delete warning. Opens on the values it is given; "Okay" makes
 // values() the new ones.
 class Form2 : public QDialog {
     Q_OBJECT
@@ -36,6 +39,10 @@ public:
     QGroupBox *Frame6;
     QRadioButton *Option11;
     QRadioButton *Option12;
+    QGroupBox *Frame7;
+    QRadioButton *Option13;
+    QRadioButton *Option14;
+    QRadioButton *Option15;
     QGroupBox *Frame2;
     QRadioButton *Option1;
     QRadioButton *Option2;

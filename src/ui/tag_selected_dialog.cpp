@@ -9,6 +9,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QPixmap>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -49,44 +51,52 @@ std::optional<QString> whenTicked(const QCheckBox *box, const QString &text)
 
 const QStringList &previewColumns()
 {
-    static const QStringList columns{u"File"_s, u"Title"_s, u"Artist"_s, u"Album"_s,
-                                     u"Year"_s, u"Genre"_s, u"Comment"_s};
+    static const QStringList columns{u"File"_s, u"Track"_s, u"Title"_s, u"Artist"_s,
+                                     u"Album"_s, u"Year"_s, u"Genre"_s, u"Comment"_s};
     return columns;
 }
 
 } // namespace
 
-Form6::Form6(const QString &directory, const QList<AlbumFile> &files, QWidget *parent)
-    : QDialog(parent, DialogFlags), m_directory(directory), m_own(files), m_files(files)
+Form6::Form6(const QString &directory, const QList<AlbumFile> &files, QWidget *parent,
+             bool wholeText)
+    : QDialog(parent, DialogFlags), m_directory(directory), m_own(files), m_files(files),
+      m_wholeText(wholeText)
 {
     setWindowTitle(u"Tag Selected Files"_s);
-    FixClientSizeInTwips(this, 9000, 6600);
+    FixClientSizeInTwips(this, 9000, 8400);
 
     createFieldRows();
 
-    Frame2 = Placed(new QGroupBox(u"Titles"_s, this), 4800, 0, 4200, 1095);
+    Frame2 = Placed(new QGroupBox(u"Titles"_s, this), 4800, 0, 4200, 1455);
     Option1 = Placed(new QRadioButton(u"&Keep each file's title"_s, Frame2), 120, 360, 3960, 255);
     Option2 = Placed(new QRadioButton(u"Take titles from the file &names"_s, Frame2),
                      120, 720, 3960, 255);
     Option1->setChecked(true);
     KeepOneTabStop({Option1, Option2});
+    Check6 = Placed(new QCheckBox(u"Number the tracks in list &order"_s, Frame2),
+                    120, 1080, 3960, 255);
+    Check6->setAccessibleDescription(u"Track numbers 1 to the number of files, in the order "
+                                     "of the list, whatever the names say"_s);
 
-    Command3 = Placed(new QPushButton(u"&Read tags from the WAVs"_s, this), 4800, 1200, 2655, 255);
+    Command3 = Placed(new QPushButton(u"&Read tags from the WAVs"_s, this), 4800, 1560, 2655, 255);
     Label1 = Placed(new QLabel(u"Tags the WAV files carry take the place of their entries' "
                                "texts; ticked fields still apply."_s,
                                this),
-                    4800, 1560, 4200, 735);
+                    4800, 1920, 4200, 735);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    createCoverRow();
     createPreview();
 
-    Command1 = Placed(new QPushButton(u"Okay"_s, this), 6960, 6240, 855, 255);
-    Command2 = Placed(new QPushButton(u"Cancel"_s, this), 7905, 6240, 1095, 255);
+    Command1 = Placed(new QPushButton(u"Okay"_s, this), 6960, 8040, 855, 255);
+    Command2 = Placed(new QPushButton(u"Cancel"_s, this), 7905, 8040, 1095, 255);
     Command1->setDefault(true);
 
     SetTabOrder({Check1, Text1, Check2, Text2, Check3, Text3, Check4, Combo1, Check5, Text4,
-                 Option1, Option2, Command3, Grid1, Command1, Command2});
+                 Option1, Option2, Check6, Command3, Command4, Command5, Grid1, Command1,
+                 Command2});
 
     for (QLineEdit *field : {Text1, Text2, Text3, Text4})
         connect(field, &QLineEdit::textChanged, this, &Form6::Form_Refresh);
@@ -94,9 +104,12 @@ Form6::Form6(const QString &directory, const QList<AlbumFile> &files, QWidget *p
     for (QCheckBox *box : {Check1, Check2, Check3, Check4, Check5})
         connect(box, &QCheckBox::toggled, this, &Form6::Form_Refresh);
     connect(Option2, &QRadioButton::toggled, this, &Form6::Form_Refresh);
+    connect(Check6, &QCheckBox::toggled, this, &Form6::Form_Refresh);
     connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form6::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form6::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form6::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form6::Command5_Click);
     Form_Refresh();
     Text1->setFocus();
     FinishForm(this);
@@ -105,13 +118,14 @@ Form6::Form6(const QString &directory, const QList<AlbumFile> &files, QWidget *p
 void Form6::createFieldRows()
 {
     Frame1 = Placed(new QGroupBox(u"Set for every selected file"_s, this), 0, 0, 4680, 2295);
-    Text1 = sharedField(Frame1, 360, FieldWidth, 30);
-    Text2 = sharedField(Frame1, 720, FieldWidth, 30);
+    const int limit = m_wholeText ? LongestWholeText : 30;
+    Text1 = sharedField(Frame1, 360, FieldWidth, limit);
+    Text2 = sharedField(Frame1, 720, FieldWidth, limit);
     Text3 = sharedField(Frame1, 1080, 735, 4);
     Combo1 = Placed(new QComboBox(Frame1), FieldLeft, 1440, FieldWidth, 315);
     Combo1->addItems(Module1::GenreNamesInListOrder());
     Combo1->setCurrentIndex(Module1::DefaultGenreListPosition);
-    Text4 = sharedField(Frame1, 1800, FieldWidth, 30);
+    Text4 = sharedField(Frame1, 1800, FieldWidth, limit);
     Check1 = tickBox(Text1, u"&Artist"_s, u"Artist"_s, 360);
     Check2 = tickBox(Text2, u"Al&bum"_s, u"Album"_s, 720);
     Check3 = tickBox(Text3, u"&Year"_s, u"Year"_s, 1080);
@@ -126,9 +140,76 @@ void Form6::createFieldRows()
     connect(Combo1, &QComboBox::activated, Check4, [this] { Check4->setChecked(true); });
 }
 
+void Form6::createCoverRow()
+{
+    Frame4 = Placed(new QGroupBox(u"Front cover"_s, this), 0, 2760, 9000, 1335);
+    Image1 = Placed(new QLabel(Frame4), 120, 300, 900, 900);
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setFrameShape(QFrame::StyledPanel);
+    Image1->setAccessibleName(u"Front cover"_s);
+    Label2 = Placed(new QLabel(Frame4), 1140, 300, 5700, 900);
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2->setTextFormat(Qt::PlainText);
+    Command4 = Placed(new QPushButton(u"Choose &picture..."_s, Frame4), 6960, 300, 1920, 285);
+    Command5 = Placed(new QPushButton(u"No p&icture"_s, Frame4), 6960, 660, 1920, 285);
+
+    if (!m_wholeText) {
+        Label2->setText(u"Only an ID3v2 tag carries a cover, track numbers and whole texts; "
+                        "Setup switches it on."_s);
+        for (QWidget *control : std::initializer_list<QWidget *>{Command4, Command5, Check6})
+            control->setEnabled(false);
+        return;
+    }
+    // The picture beside the WAVs, shown before it is used: never a surprise.
+    const QString found = FindCover(m_directory);
+    const CoverPicture picture = found.isEmpty() ? CoverPicture{} : LoadCover(found);
+    if (!picture.failure.isEmpty()) {
+        showCover({}, {});
+        Label2->setText(picture.failure + u" No cover is embedded."_s);
+        return;
+    }
+    m_cover = found;
+    showCover(picture, found);
+}
+
+void Form6::showCover(const CoverPicture &picture, const QString &path)
+{
+    QPixmap pixmap;
+    if (!path.isEmpty() && pixmap.loadFromData(picture.data)) {
+        Image1->setPixmap(pixmap.scaled(Image1->contentsRect().size(), Qt::KeepAspectRatio,
+                                        Qt::SmoothTransformation));
+    } else {
+        Image1->setPixmap({});
+    }
+    Label2->setText(path.isEmpty()
+                        ? u"No cover is embedded."_s
+                        : u"Embedded as each MP3's front cover:\n"_s + QDir::toNativeSeparators(path));
+    Image1->setAccessibleDescription(Label2->text());
+}
+
+bool Form6::setCover(const QString &path)
+{
+    if (path.isEmpty()) {
+        m_cover.clear();
+        showCover({}, {});
+        return true;
+    }
+    const CoverPicture picture = LoadCover(path);
+    if (!picture.failure.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, windowTitle(), picture.failure, QMessageBox::Ok, this,
+                        DialogFlags);
+        box.exec();
+        return false;
+    }
+    m_cover = path;
+    showCover(picture, path);
+    return true;
+}
+
 void Form6::createPreview()
 {
-    Frame3 = Placed(new QGroupBox(u"Preview"_s, this), 0, 2400, 9000, 3735);
+    Frame3 = Placed(new QGroupBox(u"Preview"_s, this), 0, 4200, 9000, 3735);
     Grid1 = Placed(new QTableWidget(int(m_files.size()), int(previewColumns().size()), Frame3),
                    120, 240, 8760, 3375);
     Grid1->setHorizontalHeaderLabels(previewColumns());
@@ -140,6 +221,7 @@ void Form6::createPreview()
     Grid1->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Grid1->setAccessibleName(u"Preview"_s);
     Grid1->setAccessibleDescription(u"Each selected file's tag as it will be stored"_s);
+    Grid1->setColumnHidden(1, !m_wholeText); // only an ID3v2 tag holds the track
     for (int row = 0; row < m_files.size(); ++row) {
         for (int column = 0; column < previewColumns().size(); ++column)
             Grid1->setItem(row, column, new QTableWidgetItem);
@@ -151,7 +233,19 @@ SharedFields Form6::shared() const
 {
     return {whenTicked(Check1, Text1->text()), whenTicked(Check2, Text2->text()),
             whenTicked(Check3, Text3->text()), whenTicked(Check4, Combo1->currentText()),
-            whenTicked(Check5, Text4->text()), Option2->isChecked()};
+            whenTicked(Check5, Text4->text()), Option2->isChecked(), Check6->isChecked()};
+}
+
+QList<TagExtras> Form6::extras() const
+{
+    const SharedFields fields = shared();
+    const QList<TrackNumbers> tracks = AlbumTracks(m_files, fields);
+    QList<TagExtras> extras;
+    for (qsizetype i = 0; i < m_files.size(); ++i) {
+        extras.append({TaggedFields(m_files[i], fields, m_wholeText), tracks[i].track,
+                       tracks[i].disc, m_cover});
+    }
+    return extras;
 }
 
 QStringList Form6::entries() const
@@ -166,10 +260,13 @@ QStringList Form6::entries() const
 void Form6::Form_Refresh()
 {
     const SharedFields fields = shared();
+    const QList<TrackNumbers> tracks = AlbumTracks(m_files, fields);
     for (int row = 0; row < m_files.size(); ++row) {
-        const TagFields tagged = TaggedFields(m_files[row], fields);
-        const QString texts[] = {tagged.title, tagged.artist, tagged.album,
-                                 tagged.year,  tagged.genre,  tagged.comment};
+        const TagFields tagged = TaggedFields(m_files[row], fields, m_wholeText);
+        const TrackNumbers &number = tracks[row];
+        const QString texts[] = {
+            number.disc.isEmpty() ? number.track : number.disc + u'-' + number.track,
+            tagged.title, tagged.artist, tagged.album, tagged.year, tagged.genre, tagged.comment};
         for (int column = 1; column < previewColumns().size(); ++column)
             Grid1->item(row, column)->setText(texts[column - 1]);
     }
@@ -185,6 +282,20 @@ void Form6::Command2_Click()
     reject();
 }
 
+void Form6::Command4_Click()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, u"Front cover"_s, m_cover.isEmpty() ? m_directory : m_cover,
+        u"JPEG or PNG pictures (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)"_s);
+    if (!path.isEmpty())
+        setCover(path);
+}
+
+void Form6::Command5_Click()
+{
+    setCover({});
+}
+
 void Form6::Command3_Click()
 {
     QStringList failures;
@@ -196,6 +307,8 @@ void Form6::Command3_Click()
         if (tags.hasInfo || tags.hasId3)
             ++tagged;
         m_files[i].fields = WithWavTags(m_own[i].fields, tags.fields);
+        m_files[i].wavTrack = tags.track;
+        m_files[i].wavDisc = tags.disc;
     }
     Label1->setText(
         tagged == 0

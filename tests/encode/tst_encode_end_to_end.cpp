@@ -5,12 +5,42 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sndfile.h>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// What another program prints about `mp3`; empty (and the test skipped) where
+// it is not installed.
+QString readBack(const QString &program, const QStringList &arguments)
+{
+    const QString found = QStandardPaths::findExecutable(program, {u"/usr/bin"_s});
+    if (found.isEmpty())
+        return {};
+    QProcess process;
+    process.start(found, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Runs the encode of `request` through the real script; false if it hung.
+bool runEncode(const EncodeRequest &request)
+{
+    const EncodeOutcome outcome =
+        RunEncode(request, [](const QString &directory, const QString &script) {
+            return RunScript(directory, script).finished ? Result::success()
+                                                         : Result::failure(u"did not end"_s);
+        });
+    return outcome.kind == EncodeOutcome::Kind::Started;
+}
+
+} // namespace
 
 // The whole job below the windows: the script built, run by sh with the real
 // L3ENC and the real tagging run, and its results read back byte for byte.
@@ -91,6 +121,97 @@ private Q_SLOTS:
         QVERIFY(untagged.open(QIODevice::ReadOnly));
         QVERIFY(!untagged.readAll().right(128).startsWith("TAG"));
         QVERIFY2(output.contains("broken.wav"), output.constData());
+    }
+
+    // The whole tag as other players read it back: mutagen, FFmpeg and
+    // GStreamer; the trailer still the cut, and the audio untouched.
+    void playersReadTheWholeTag_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("comment");
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<QByteArray>("trailerTitle");
+        const QString longTitle = QString(195, u'x') + u" end."_s;
+        QTest::newRow("Cyrillic") << u"01 - Калинка.wav"_s << u"Калинка"_s << u"Народная"_s
+                                  << u"2.4"_s << "???????"_ba;
+        QTest::newRow("Japanese, 2.3") << u"02 - 夜明け.wav"_s << u"夜明け"_s << u"朝"_s
+                                       << u"2.3"_s << "???"_ba;
+        QTest::newRow("emoji") << u"03 - Sun.wav"_s << u"Sunrise 😀 🌅"_s << u"☀"_s << u"2.4"_s
+                               << "Sunrise ? ?"_ba;
+        QTest::newRow("200 characters") << u"04 - Long.wav"_s << longTitle << u"c"_s << u"2.4"_s
+                                        << QByteArray(30, 'x');
+        QTest::newRow("decomposed, composed in both tags")
+            << u"05 - Cafe.wav"_s << QString(25, u'y') + u" cafe\u0301"_s << u"c"_s << u"2.3"_s
+            << QByteArray(25, 'y') + " caf\xe9";
+        QTest::newRow("empty comment") << u"06 - Quiet.wav"_s << u"Quiet"_s << QString()
+                                       << u"2.3"_s << "Quiet"_ba;
+    }
+    void playersReadTheWholeTag()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, title);
+        QFETCH(QString, comment);
+        QFETCH(QString, version);
+        QFETCH(QByteArray, trailerTitle);
+        QTemporaryDir dir;
+        const QString wav = dir.filePath(name);
+        QVERIFY(WriteWav(wav, {2, 44100, SF_FORMAT_PCM_16, 1.3}));
+        QFile cover(dir.filePath(u"cover.png"_s));
+        QVERIFY(cover.open(QIODevice::WriteOnly));
+        cover.write(QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8"
+                                           "z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg=="));
+        cover.close();
+
+        EncodeRequest request;
+        request.directory = dir.path();
+        request.bitrate = u"128000"_s;
+        request.encoderPath = QFileInfo(QStringLiteral(L3ENC_PROGRAM)).path();
+        request.destination = dir.path() + u'/';
+        request.appPath = QStringLiteral(APP_PATH);
+        request.id3v2 = *Id3v2VersionFromWord(version);
+        request.files.append({name, true});
+        const TagFields whole{title, u"Артист"_s, u"Album"_s, u"2024"_s, u"Jazz+Funk"_s, comment};
+        request.entries.append(MakeTagEntry(whole));
+        request.extras.append({whole, u"3/12"_s, u"1"_s, cover.fileName()});
+        QVERIFY(runEncode(request));
+
+        const QString mp3 = dir.filePath(name.chopped(4) + u".mp3"_s);
+        QFile file(mp3);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes.right(128).mid(3, 30), trailerTitle.leftJustified(30, ' '));
+        QVERIFY(ReadMp3Frames(mp3).size() > 10); // one ID3v2 tag, then the audio
+        const QString composed = title.normalized(QString::NormalizationForm_C);
+
+        const QString mutagen = readBack(u"python3"_s, {u"-c"_s, uR"(import sys, mutagen.mp3
+t = mutagen.mp3.MP3(sys.argv[1]).tags
+print(t.version[1], t['TIT2'], t['TRCK'], t['TPOS'], len(t.getall('APIC')), sep='|')
+print(t['COMM::eng'] if 'COMM::eng' in t else '')
+)"_s, mp3});
+        if (mutagen.isEmpty())
+            QSKIP("mutagen (python3-mutagen) is not installed");
+        QCOMPARE(mutagen, version.mid(2) + u'|' + composed + u"|3/12|1|1\n"_s + comment + u'\n');
+
+        const QString ffprobe = readBack(u"ffprobe"_s, {u"-v"_s, u"error"_s, u"-show_entries"_s,
+                                                        u"format_tags=title,track"_s, u"-of"_s,
+                                                        u"default=nw=1:nk=1"_s, mp3});
+        QCOMPARE(ffprobe.split(u'\n', Qt::SkipEmptyParts),
+                 QStringList({composed, u"3/12"_s}));
+        // Gapless players decode exactly the WAV's samples: the encoder's
+        // info frame is still the first frame after the tag.
+        QProcess ffmpeg;
+        ffmpeg.start(u"ffmpeg"_s, {u"-v"_s, u"error"_s, u"-i"_s, mp3, u"-f"_s, u"s16le"_s, u"-"_s});
+        QVERIFY(ffmpeg.waitForFinished(60000));
+        QCOMPARE(ffmpeg.readAllStandardOutput().size(), qsizetype(44100 * 1.3) * 2 * 2);
+
+        const QString gstreamer = readBack(u"gst-discoverer-1.0"_s, {u"-v"_s, mp3});
+        if (gstreamer.isEmpty())
+            QSKIP("gst-discoverer-1.0 (gstreamer1.0-plugins-base-apps) is not installed");
+        QVERIFY2(gstreamer.contains(u"title: "_s + composed + u'\n')
+                     && gstreamer.contains(u"track number: 3\n"_s)
+                     && gstreamer.contains(u"image: buffer of 70 bytes, type: image/png"_s),
+                 qPrintable(gstreamer));
     }
 };
 

@@ -65,9 +65,10 @@ private Q_SLOTS:
                                  "Destination = /audio/MP3/\r\n"
                                  "SafeMode = 1\r\n"
                                  "[Switches]\r\n"
-                                 "LoadMode = 0\r\n"_ba);
-        QVERIFY(FormatSettings({{}, {}, -3, -2}, {}).endsWith("SafeMode = -3\r\n[Switches]\r\n"
-                                                              "LoadMode =-2\r\n"));
+                                 "LoadMode = 0\r\n"
+                                 "Id3v2 = 2.4\r\n"_ba);
+        QVERIFY(FormatSettings({{}, {}, -3, -2, Id3v2Version::None}, {})
+                    .endsWith("SafeMode = -3\r\n[Switches]\r\nLoadMode =-2\r\nId3v2 = none\r\n"));
     }
 
     void roundTripOfAllFiveValues()
@@ -122,6 +123,29 @@ private Q_SLOTS:
             << head + "Destination = /d/  \r\nSafeMode = 1\r\n[Switches]\r\nLoadMode = 0\r\n"
             << true << u"/e"_s << u"/d/  "_s << 1 << 0;
     }
+    // The eighth line, which older files lack and older programs ignore.
+    void id3v2Line_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("version");
+        QTest::newRow("2.3") << "Id3v2 = 2.3\r\n"_ba << u"2.3"_s;
+        QTest::newRow("none") << "Id3v2 = none"_ba << u"none"_s;
+        QTest::newRow("missing") << QByteArray() << u"2.4"_s;
+        QTest::newRow("unknown version") << "Id3v2 = 2.5\r\n"_ba << u"2.4"_s;
+        QTest::newRow("another key") << "Id3v1 = none\r\n"_ba << u"2.4"_s;
+    }
+    void id3v2Line()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, version);
+        writeRaw("[Directories]\r\nEncoderPath = /e\r\nLastPath = /w\r\nDestination = /d/\r\n"
+                 "SafeMode = 0\r\n[Switches]\r\nLoadMode = 1\r\n"_ba + line);
+        Settings read = startValues();
+        read.id3v2 = Id3v2Version::V2_3;
+        QVERIFY(ReadSettings(m_file, read, shower()));
+        QCOMPARE(Id3v2VersionWord(read.id3v2), version);
+    }
+
     void readsWhatItCan()
     {
         QFETCH(QByteArray, content);

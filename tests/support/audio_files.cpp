@@ -64,6 +64,18 @@ bool parseHeader(const unsigned char *b, Mp3FrameHeader &header)
 
 } // namespace
 
+qsizetype Id3v2TagSize(const QByteArray &bytes)
+{
+    if (bytes.size() < 10 || !bytes.startsWith("ID3"))
+        return 0;
+    qsizetype size = 10;
+    for (int i = 6; i < 10; ++i)
+        size += qsizetype(bytes[i] & 0x7F) << (7 * (9 - i));
+    if (bytes[5] & 0x10)
+        size += 10; // a footer
+    return qMin(size, bytes.size());
+}
+
 QList<Mp3FrameHeader> ReadMp3Frames(const QString &path)
 {
     QFile file(path);
@@ -73,7 +85,7 @@ QList<Mp3FrameHeader> ReadMp3Frames(const QString &path)
     if (bytes.size() >= 128 && bytes.right(128).startsWith("TAG"))
         bytes.chop(128);
     QList<Mp3FrameHeader> frames;
-    qsizetype offset = 0;
+    qsizetype offset = Id3v2TagSize(bytes);
     while (offset + 4 <= bytes.size()) {
         Mp3FrameHeader header;
         if (!parseHeader(reinterpret_cast<const unsigned char *>(bytes.constData() + offset), header))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -25,9 +26,13 @@ struct Mp3FrameHeader {
     int length = 0;    // bytes, padding included
 };
 
-// Every frame of the file from its first byte on; empty when the bytes are
-// not a clean sequence of MPEG audio frames (a trailing ID3v1 tag allowed).
+// Every frame of the file after its ID3v2 tag, if any; empty when the bytes
+// are not a clean sequence of MPEG audio frames (a trailing ID3v1 tag allowed).
 QList<Mp3FrameHeader> ReadMp3Frames(const QString &path);
+
+// The bytes an ID3v2 tag at the front of `bytes` takes, header and footer
+// included; 0 without one.
+qsizetype Id3v2TagSize(const QByteArray &bytes);
 
 // Seconds of audio libsndfile decodes from the file, or -1.
 double DecodedSeconds(const QString &path);

@@ -87,6 +87,11 @@ private Q_SLOTS:
             << u"x.wav"_s << with([](SharedFields &s) { s.genre = u"rock"_s; })
             << TagFields{u"Own title"_s, u"Own artist"_s, u"Own album"_s, u"1990"_s,
                          u"Sound Clip"_s, u"Own comment"_s};
+        QTest::newRow("the whole text for the ID3v2 tag, composed before the cut")
+            << u"01 - Caf\u0065\u0301 at the end of a long, long road.wav"_s
+            << with([](SharedFields &s) { s.titlesFromFileNames = true; })
+            << TagFields{u"Caf\u00e9 at the end of a long, lon"_s, u"Own artist"_s, u"Own album"_s,
+                         u"1990"_s, u"Rock"_s, u"Own comment"_s};
         QTest::newRow("trailing blanks go, leading stay")
             << u"x.wav"_s << with([](SharedFields &s) { s.album = u"  Album  "_s; })
             << TagFields{u"Own title"_s, u"Own artist"_s, u"  Album"_s, u"1990"_s, u"Rock"_s,
@@ -97,8 +102,11 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(SharedFields, shared);
         QFETCH(TagFields, expected);
-        const AlbumFile file{name, Own};
+        const AlbumFile file{name, Own, {}, {}};
         QCOMPARE(TaggedFields(file, shared), expected);
+        // Whole, each text is what the entry holds uncut.
+        const TagFields whole = TaggedFields(file, shared, true);
+        QCOMPARE(MakeTagEntry(whole), MakeTagEntry(expected));
         // The entry holds what the preview shows, the genre as it was given.
         const QString entry = TaggedEntry(file, shared);
         QCOMPARE(entry.size(), TagEntryLength);
@@ -110,9 +118,53 @@ private Q_SLOTS:
 
     void emptyGenreShowsAsSoundClip()
     {
-        const AlbumFile file{u"x.wav"_s, {}};
+        const AlbumFile file{u"x.wav"_s, {}, {}, {}};
         QCOMPARE(TaggedFields(file, {}).genre, u"Sound Clip"_s);
         QCOMPARE(ReadTagEntry(TaggedEntry(file, {})).genre, QString(30, u' '));
+    }
+
+    // Track numbers: "disc-track" per file, the total where all share a source.
+    void albumTracks_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("wavTracks");
+        QTest::addColumn<bool>("inListOrder");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("from the names, with the total")
+            << QStringList{u"01 - Калинка.wav"_s, u"02 - 夜明け.wav"_s, u"03 - Road.wav"_s}
+            << QStringList{u""_s, u""_s, u""_s} << false
+            << QStringList{u"1/3"_s, u"2/3"_s, u"3/3"_s};
+        QTest::newRow("disc from the name")
+            << QStringList{u"1-04 Finale.wav"_s} << QStringList{u""_s} << false
+            << QStringList{u"1-4/1"_s};
+        QTest::newRow("from the WAVs' tags, their totals replaced")
+            << QStringList{u"Intro.wav"_s, u"Outro.wav"_s} << QStringList{u"7/9"_s, u"8"_s}
+            << false << QStringList{u"7/2"_s, u"8/2"_s};
+        QTest::newRow("mixed sources: no total")
+            << QStringList{u"01 Intro.wav"_s, u"Outro.wav"_s} << QStringList{u""_s, u"9"_s}
+            << false << QStringList{u"1"_s, u"9"_s};
+        QTest::newRow("one without a number: no total")
+            << QStringList{u"01 Intro.wav"_s, u"Outro.wav"_s} << QStringList{u""_s, u""_s}
+            << false << QStringList{u"1"_s, u""_s};
+        QTest::newRow("in list order, whatever the names say")
+            << QStringList{u"05 b.wav"_s, u"a.wav"_s} << QStringList{u""_s, u"3"_s} << true
+            << QStringList{u"1/2"_s, u"2/2"_s};
+    }
+    void albumTracks()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, wavTracks);
+        QFETCH(bool, inListOrder);
+        QFETCH(QStringList, expected);
+        QList<AlbumFile> files;
+        for (qsizetype i = 0; i < names.size(); ++i)
+            files.append({names[i], Own, wavTracks[i], {}});
+        SharedFields shared;
+        shared.tracksInListOrder = inListOrder;
+        QStringList got;
+        for (const TrackNumbers &numbers : AlbumTracks(files, shared))
+            got.append(numbers.disc.isEmpty() ? numbers.track : numbers.disc + u'-' + numbers.track);
+        QCOMPARE(got, expected);
     }
 
     void newEntryReadsEmpty()

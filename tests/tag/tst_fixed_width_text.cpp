@@ -23,6 +23,13 @@ private Q_SLOTS:
         QTest::newRow("blanks inside count") << u" a b"_s << 2 << u" a"_s;
         QTest::newRow("zero width") << u"abc"_s << 0 << QString();
         QTest::newRow("non-ASCII counts characters") << u"Motörhead"_s << 10 << u"Motörhead "_s;
+        // Composed before the cut, which never splits a letter.
+        QTest::newRow("decomposed letter at the edge")
+            << QString(29, u'x') + u"e\u0301, part two"_s << 30 << QString(29, u'x') + u"\u00e9"_s;
+        QTest::newRow("mark without a composed form stays with its letter")
+            << QString(29, u'x') + u"q\u0303"_s << 30 << QString(29, u'x') + u' ';
+        QTest::newRow("character beyond 16 bits is not halved")
+            << QString(29, u'x') + u"\U0001F600"_s << 30 << QString(29, u'x') + u' ';
     }
     void fixWidth()
     {

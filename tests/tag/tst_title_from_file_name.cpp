@@ -82,6 +82,25 @@ private Q_SLOTS:
         QCOMPARE(parts.artist, artist);
         QCOMPARE(parts.title, title);
     }
+
+    // The numbers a name gives: "disc-track", without leading zeros.
+    void numbers_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("numbers");
+        QTest::newRow("track") << u"03 - The Long and Winding Road.wav"_s << u"3"_s;
+        QTest::newRow("disc and track") << u"1-04 Finale.wav"_s << u"1-4"_s;
+        QTest::newRow("only a number") << u"07.wav"_s << u"7"_s;
+        QTest::newRow("no number") << u"Intro.wav"_s << u""_s;
+        QTest::newRow("a year is none") << u"1999.wav"_s << u""_s;
+    }
+    void numbers()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, numbers);
+        const NameParts parts = TitleFromFileName(name, false);
+        QCOMPARE(parts.disc.isEmpty() ? parts.track : parts.disc + u'-' + parts.track, numbers);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestTitleFromFileName)

@@ -107,22 +107,22 @@ private Q_SLOTS:
                                  QCOMPARE(dialog->windowTitle(), u"Tag Selected Files"_s);
                                  QCOMPARE(dialog->Grid1->rowCount(), 3);
                                  QCOMPARE(cell(dialog, 1, 0), u"02 - Second Song.wav"_s);
-                                 QCOMPARE(cell(dialog, 1, 1), u"Old"_s);
+                                 QCOMPARE(cell(dialog, 1, 2), u"Old"_s);
                                  QVERIFY(!dialog->Check1->isChecked());
 
                                  // Typing ticks the box; the preview follows.
                                  QTest::keyClicks(dialog->Text1, u"The Band"_s);
                                  QVERIFY(dialog->Check1->isChecked());
                                  QTest::keyClicks(dialog->Text2, u"First Album"_s);
-                                 QCOMPARE(cell(dialog, 2, 3), u"First Album"_s);
+                                 QCOMPARE(cell(dialog, 2, 4), u"First Album"_s);
                                  dialog->Option2->setFocus();
                                  QTest::keyClick(dialog->Option2, Qt::Key_Space);
                                  QVERIFY(dialog->Option2->isChecked());
-                                 QCOMPARE(cell(dialog, 0, 1), u"Intro"_s);
-                                 QCOMPARE(cell(dialog, 1, 1), u"Second Song"_s);
-                                 QCOMPARE(cell(dialog, 2, 1), u"Finale"_s);
-                                 QCOMPARE(cell(dialog, 1, 2), u"The Band"_s);
-                                 QCOMPARE(cell(dialog, 1, 5), u"Rock"_s);
+                                 QCOMPARE(cell(dialog, 0, 2), u"Intro"_s);
+                                 QCOMPARE(cell(dialog, 1, 2), u"Second Song"_s);
+                                 QCOMPARE(cell(dialog, 2, 2), u"Finale"_s);
+                                 QCOMPARE(cell(dialog, 1, 3), u"The Band"_s);
+                                 QCOMPARE(cell(dialog, 1, 6), u"Rock"_s);
 
                                  // Return in a field presses Okay.
                                  dialog->Text2->setFocus();
@@ -189,11 +189,11 @@ private Q_SLOTS:
                 box->accept();
             });
             dialog->Command3->click();
-            QCOMPARE(cell(dialog, 0, 1), u"From the WAV"_s);
-            QCOMPARE(cell(dialog, 0, 2), u"Recorder"_s);
-            QCOMPARE(cell(dialog, 0, 3), u"Shared Album"_s); // ticked fields still win
-            QCOMPARE(cell(dialog, 0, 4), u"2019"_s);
-            QCOMPARE(cell(dialog, 0, 5), u"Ambient"_s);
+            QCOMPARE(cell(dialog, 0, 2), u"From the WAV"_s);
+            QCOMPARE(cell(dialog, 0, 3), u"Recorder"_s);
+            QCOMPARE(cell(dialog, 0, 4), u"Shared Album"_s); // ticked fields still win
+            QCOMPARE(cell(dialog, 0, 5), u"2019"_s);
+            QCOMPARE(cell(dialog, 0, 6), u"Ambient"_s);
             QVERIFY(dialog->Label1->text().startsWith(u"1 of 3"_s));
             dialog->Command1->click();
         });
@@ -241,7 +241,7 @@ private Q_SLOTS:
 
     void everyControlIsNamedAndReachable()
     {
-        Form6 dialog(m_wavs.path(), {{u"a.wav"_s, {}}});
+        Form6 dialog(m_wavs.path(), {{u"a.wav"_s, {}, {}, {}}}, nullptr, true);
         dialog.show();
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -253,7 +253,8 @@ private Q_SLOTS:
         // Tab runs through every control once, in reading order.
         const QList<QWidget *> order{dialog.Check1, dialog.Text1, dialog.Check2, dialog.Text2,
                                      dialog.Check3, dialog.Text3, dialog.Check4, dialog.Combo1,
-                                     dialog.Check5, dialog.Text4, dialog.Option1, dialog.Command3,
+                                     dialog.Check5, dialog.Text4, dialog.Option1, dialog.Check6,
+                                     dialog.Command3, dialog.Command4, dialog.Command5,
                                      dialog.Grid1, dialog.Command1, dialog.Command2};
         dialog.Check1->setFocus();
         for (qsizetype i = 1; i < order.size(); ++i) {

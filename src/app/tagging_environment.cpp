@@ -1,0 +1,64 @@
+#include "tagging_environment.h"
+
+#include "base/regular_file.h"
+
+#include <QFile>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr char16_t Prefix[] = u"SONDRAKE_";
+
+// No receipt is longer than a line of numbers and a short reason.
+constexpr qsizetype LongestReceipt = 4096;
+
+} // namespace
+
+TaggingEnvironment ReadTaggingEnvironment(const QProcessEnvironment &environment)
+{
+    const auto value = [&environment](const char16_t *name) {
+        return environment.value(QStringView(Prefix) + QStringView(name));
+    };
+    TaggingEnvironment tagging;
+    tagging.receipt = QFile::encodeName(value(u"RECEIPT"));
+    const std::optional<Id3v2Version> version = Id3v2VersionFromWord(value(u"ID3V2"));
+    if (!version || *version == Id3v2Version::None)
+        return tagging;
+
+    Id3v2Order order;
+    order.version = *version;
+    order.whole = {value(u"TITLE"), value(u"ARTIST"), value(u"ALBUM"),
+                   value(u"YEAR"),  value(u"GENRE"),  value(u"COMMENT")};
+    order.track = value(u"TRACK");
+    order.disc = value(u"DISC");
+    if (const QString cover = value(u"COVER"); !cover.isEmpty()) {
+        CoverPicture picture = LoadCover(cover);
+        if (picture.failure.isEmpty())
+            order.cover = std::move(picture);
+        else
+            tagging.coverProblem = picture.failure;
+    }
+    tagging.order = std::move(order);
+    return tagging;
+}
+
+Result HandOnReceipt(const QByteArray &receiptPath, const ReplacedFile &replaced)
+{
+    RegularFile file = OpenRegularFile(receiptPath, O_RDONLY);
+    if (!file.descriptor)
+        return Result::success(); // no receipt: the script keeps the WAV anyway
+    QByteArray receipt(qMin<qint64>(file.size, LongestReceipt), '\0');
+    const ssize_t got = ::read(file.descriptor.get(), receipt.data(), size_t(receipt.size()));
+    receipt.truncate(qMax<ssize_t>(got, 0));
+    const QByteArray line = receipt.left(receipt.indexOf('\n'));
+    const QByteArray before = ' ' + replaced.before.text().toLatin1();
+    if (!line.startsWith("safe ") || !line.endsWith(before))
+        return Result::success();
+    return SaveFileAtomically(receiptPath,
+                              line.chopped(before.size()) + ' ' + replaced.after.text().toLatin1()
+                                  + '\n');
+}
