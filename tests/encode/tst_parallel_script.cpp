@@ -32,9 +32,11 @@ class TestParallelScript : public QObject {
     QString path(const QString &relative) const { return m_dir->filePath(relative); }
 
     // A batch in `root`: good WAVs of different lengths, a corrupt one and
-    // one without audio among them, every one tagged, Automatic delete on.
+    // one without audio among them, every one tagged, Automatic delete on;
+    // "track 01.wav" and on, unless `names` are given.
     ScriptPlan makeBatch(const QString &root, const QList<double> &seconds, int jobs,
-                         const QString &encoder = QStringLiteral(L3ENC_PROGRAM))
+                         const QString &encoder = QStringLiteral(L3ENC_PROGRAM),
+                         const QStringList &names = {})
     {
         for (const QString &directory : {u"enc"_s, u"wav"_s, u"mp3"_s, u"tmp"_s})
             QDir().mkpath(root + u'/' + directory);
@@ -46,7 +48,8 @@ class TestParallelScript : public QObject {
         request.bitrate = u"128000"_s;
         request.switches.autoDelete = true;
         for (qsizetype i = 0; i < seconds.size(); ++i) {
-            const QString name = u"track %1.wav"_s.arg(i + 1, 2, 10, QChar(u'0'));
+            const QString name =
+                names.value(i, u"track %1.wav"_s.arg(i + 1, 2, 10, QChar(u'0')));
             if (seconds[i] > 0) {
                 WriteWav(request.directory + u'/' + name, {2, 44100, SF_FORMAT_PCM_16, seconds[i]});
             } else {
@@ -353,37 +356,15 @@ private Q_SLOTS:
     {
         QFETCH(int, jobs);
         const QString root = path(u"names"_s);
-        for (const QString &directory : {u"enc"_s, u"wav"_s, u"mp3"_s, u"tmp"_s})
-            QVERIFY(QDir().mkpath(root + u'/' + directory));
-        QVERIFY(QFile::copy(QStringLiteral(L3ENC_PROGRAM), root + u"/enc/L3ENC"_s));
         const QString forged = u"Finished: 9 of 9 MP3(s) made, 0 failed; 9 WAV(s) deleted, 0 kept."_s;
         const QStringList names{u"line\n"_s + forged + u"\n.wav"_s, u"carriage\rreturn.wav"_s,
                                 u"\033]0;owned\007title.wav"_s, u"\033[2Jclear.wav"_s,
                                 u"\u009b2J C1.wav"_s, u"%1.wav"_s, u"Artist%2C Title%3.wav"_s,
                                 forged + u".wav"_s, QString(251, u'n') + u".wav"_s};
         const QString broken = u"no WAV\033[31m\n.wav"_s; // failed: named in the summary
-        EncodeRequest request;
-        request.directory = root + u"/wav"_s;
-        request.destination = root + u"/mp3/"_s;
-        request.appPath = QStringLiteral(APP_PATH);
-        request.bitrate = u"64000"_s;
-        request.switches.autoDelete = true;
-        for (const QString &name : names + QStringList{broken}) {
-            if (name == broken) {
-                QFile bad(request.directory + u'/' + name);
-                QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("not a WAV") == 9);
-            } else {
-                QVERIFY(WriteWav(request.directory + u'/' + name, {1, 8000, SF_FORMAT_PCM_16, 0.3}));
-            }
-            request.files.append({name, true});
-            request.entries.append(MakeTagEntry({u"T"_s, u"A"_s, u"B"_s, u"2026"_s, u"Rock"_s, {}}));
-        }
-        ScriptPlan plan = BuildScriptPlan(request, [](const QString &p) { return p; }, u'/');
-        plan.jobs = jobs;
-        QFile script(root + u"/enc/TEMP.BAT"_s);
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write(RenderShellScript(plan));
-        script.close();
+        const ScriptPlan plan = makeBatch(root, QList<double>(9, 0.3) << -1, jobs,
+                                          QStringLiteral(L3ENC_PROGRAM), names + QStringList{broken});
+        const QString wavs = root + u"/wav/"_s, mp3s = root + u"/mp3/"_s;
         const ScriptRun run = RunScript(root + u"/enc"_s, u"TEMP.BAT"_s, environmentIn(root));
         QVERIFY2(run.finished, run.output.constData());
 
@@ -401,16 +382,16 @@ private Q_SLOTS:
         for (const QString &name : names) {
             QVERIFY2(text.contains(u"/10] "_s + ShownName(name) + u": MP3 made, tagged, WAV deleted\n"_s),
                      qPrintable(ShownName(name)));
-            QVERIFY(!QFile::exists(request.directory + u'/' + name));
-            QVERIFY(qAbs(DecodedSeconds(request.destination + name.chopped(3) + u"mp3"_s) - 0.3) < 0.1);
+            QVERIFY(!QFile::exists(wavs + name));
+            QVERIFY(qAbs(DecodedSeconds(mp3s + name.chopped(3) + u"mp3"_s) - 0.3) < 0.1);
         }
-        QVERIFY(QFile::exists(request.directory + u'/' + broken));
-        const qsizetype mp3s = QDir(request.destination).entryList(QDir::Files).size();
-        const qsizetype wavs = QDir(request.directory).entryList(QDir::Files).size();
-        QCOMPARE(mp3s + wavs, 10);
+        QVERIFY(QFile::exists(wavs + broken));
+        const qsizetype made = QDir(mp3s).entryList(QDir::Files).size();
+        const qsizetype kept = QDir(wavs).entryList(QDir::Files).size();
+        QCOMPARE(made + kept, plan.groups.size());
         QCOMPARE(summary, u"Finished: %1 of 10 MP3(s) made, 1 failed (%2); %3 WAV(s) deleted, %4 kept."_s
-                              .arg(QString::number(mp3s), ShownName(broken),
-                                   QString::number(10 - wavs), QString::number(wavs)));
+                              .arg(QString::number(made), ShownName(broken),
+                                   QString::number(10 - kept), QString::number(kept)));
     }
 };
 
