@@ -67,7 +67,8 @@ constexpr const char *ParserStops[] = {
     R"(\*\*\* Chunk size * > file length *. Exiting parser.)",
     R"(\*\*\* Looks like a WAV file which wasn't closed properly. Fixing it.)",
     R"(\*\*\* psf_fseek past end error \*\*\*)",
-    R"(Looks like an ACID file. Exiting.)",
+    R"(\*\*\* Data length not specified no 'ds64' chunk.)",
+    R"(\*\*\*\* Weird, RF64 file without a 'ds64' chunk and no valid 'data' size.)",
     R"(data : * (should be *))",
 };
 

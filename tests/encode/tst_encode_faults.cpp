@@ -1,5 +1,6 @@
 #include "encode/encode_run.h"
 #include "support/audio_files.h"
+#include "support/riff_bytes.h"
 #include "support/script_runs.h"
 #include "tag/tag_entries.h"
 
@@ -454,6 +455,18 @@ const QList<Row> &rows()
          {{u"wav/nan.wav"_s, Fate::Unchanged}, {u"mp3/nan.mp3"_s, Fate::NewMp3, 1.0}},
          EncodeOutcome::Kind::Started, {}, nullptr,
          "(nan.wav: it holds damaged samples (not numbers, or far beyond full scale))."},
+        {"a chunk whose name is not text, after the audio: the reader stops there",
+         [](Fixture &f) {
+             f.wav(u"wav/odd.wav"_s, 0.5);
+             QFile wav(f.path(u"wav/odd.wav"_s));
+             QVERIFY(wav.open(QIODevice::Append));
+             wav.write(RiffChunk("\x01\x02\x03\x04", "abcd"));
+             wav.close();
+             f.patchSize(u"wav/odd.wav"_s, 4, quint32(wav.size() - 8));
+         },
+         {{u"wav/odd.wav"_s, Fate::Unchanged}, {u"mp3/odd.mp3"_s, Fate::NewMp3, 0.5}},
+         EncodeOutcome::Kind::Started, {}, nullptr,
+         "(odd.wav: not a complete WAV: its chunks do not parse to the end)."},
         {"a float WAV with a sample of 1e30",
          [](Fixture &f) {
              QVERIFY(WriteWav(f.path(u"wav/loud.wav"_s), {1, 44100, SF_FORMAT_FLOAT, 1}));
