@@ -56,20 +56,48 @@ bool writeAll(int fd, const QByteArray &bytes)
     return true;
 }
 
-// A new, unused name beside `path`, hidden, created empty.
+// A hidden name beside `path` that is not taken yet, by chance.
+QByteArray hiddenNameBeside(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return path.left(slash + 1) + '.' + path.mid(slash + 1).left(200) + '.'
+        + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+}
+
+// The new file: unnamed where the file system allows it, so that a kill
+// while it is written leaves nothing behind (`temporary` stays empty); else
+// created under a hidden name beside `path`.
 UniqueFd createBeside(const QByteArray &path, QByteArray &temporary)
 {
     const qsizetype slash = path.lastIndexOf('/');
-    const QByteArray directory = path.left(slash + 1);
-    const QByteArray name = path.mid(slash + 1).left(200);
+    const QByteArray directory = slash < 0 ? "."_ba : slash == 0 ? "/"_ba : path.left(slash);
+    temporary.clear();
+    if (UniqueFd unnamed(::open(directory.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+        unnamed)
+        return unnamed;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = directory + '.' + name + '.'
-            + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        temporary = hiddenNameBeside(path);
         UniqueFd fd(::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (fd || errno != EEXIST)
             return fd;
     }
     return {};
+}
+
+// Gives an unnamed file a hidden name beside `path`, to rename it from.
+bool nameBeside(int fd, const QByteArray &path, QByteArray &temporary)
+{
+    const QByteArray link = "/proc/self/fd/"_ba + QByteArray::number(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = hiddenNameBeside(path);
+        if (::linkat(AT_FDCWD, link.constData(), AT_FDCWD, temporary.constData(),
+                     AT_SYMLINK_FOLLOW) == 0)
+            return true;
+        if (errno != EEXIST)
+            break;
+    }
+    temporary.clear();
+    return false;
 }
 
 } // namespace
@@ -107,7 +135,8 @@ Result SaveFileAtomically(const QByteArray &givenPath, const QByteArray &bytes,
     // The name is joined, never put through a format: it may hold "%1".
     const auto failed = [&temporary, &shown](const QString &verb) {
         const int error = errno;
-        ::unlink(temporary.constData());
+        if (!temporary.isEmpty())
+            ::unlink(temporary.constData());
         return Result::failure(verb + u" \""_s + shown + u"\": "_s + systemError(error));
     };
     if (exists && ::fchmod(file.get(), old.st_mode & 07777) != 0)
@@ -115,7 +144,8 @@ Result SaveFileAtomically(const QByteArray &givenPath, const QByteArray &bytes,
     if (!writeAll(file.get(), bytes))
         return failed(u"cannot write"_s);
     struct stat made {};
-    if (::fsync(file.get()) != 0 || ::fstat(file.get(), &made) != 0 || !file.close())
+    if (::fsync(file.get()) != 0 || ::fstat(file.get(), &made) != 0
+        || (temporary.isEmpty() && !nameBeside(file.get(), path, temporary)) || !file.close())
         return failed(u"cannot write"_s);
     if (::rename(temporary.constData(), path.constData()) != 0)
         return failed(u"cannot save"_s);

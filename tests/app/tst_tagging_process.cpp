@@ -1,9 +1,16 @@
 #include "tag/field_block.h"
 
+#include <taglib/attachedpictureframe.h>
+#include <taglib/id3v2tag.h>
+#include <taglib/mpegfile.h>
+
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -91,6 +98,31 @@ QByteArray trailer(const QByteArray &title)
         + "Album"_ba.leftJustified(30) + "2001" + "Note"_ba.leftJustified(30) + char(29);
 }
 
+// A small ID3v2.4 tag with a title and an artist, as another tagger wrote it.
+QByteArray id3v2Tag(const QByteArray &title)
+{
+    QByteArray frames;
+    for (const auto &[id, text] : {std::pair{"TIT2"_ba, title}, std::pair{"TPE1"_ba, "Artist"_ba}}) {
+        const QByteArray body = '\3' + text;
+        frames += id + QByteArray(3, '\0') + char(body.size()) + QByteArray(2, '\0') + body;
+    }
+    return "ID3\4\0\0\0\0"_ba + char(frames.size() >> 7) + char(frames.size() & 0x7F) + frames;
+}
+
+// The ID3v2 title and front-cover type TagLib reads from `path`; "none" without
+// an ID3v2 tag.
+QByteArray id3v2Reading(const QByteArray &path)
+{
+    TagLib::MPEG::File file(path.constData(), false);
+    if (!file.hasID3v2Tag())
+        return "none";
+    QByteArray reading = file.ID3v2Tag()->title().to8Bit(true).c_str();
+    for (TagLib::ID3v2::Frame *frame : file.ID3v2Tag()->frameList("APIC"))
+        reading += " + "_ba
+            + static_cast<TagLib::ID3v2::AttachedPictureFrame *>(frame)->mimeType().toCString();
+    return reading;
+}
+
 } // namespace
 
 // Runs the built program the way the batch script does, as its own process.
@@ -134,6 +166,8 @@ private Q_SLOTS:
         QVERIFY(settings.open(QIODevice::WriteOnly));
         settings.write(m_settings);
         settings.close();
+        for (const char *folder : {"album", "My \"live\" takes"})
+            QVERIFY(QDir(m_dir->path()).mkdir(QString::fromUtf8(folder)));
         // A name that is not UTF-8, and the look-alike a lossy decoding gives.
         for (const QByteArray &name : {"t\xFF.mp3"_ba, "t\xEF\xBF\xBD.mp3"_ba, "song.mp3"_ba,
                                        "My \"odd\" song.mp3"_ba, "in.wav"_ba, "b.wav"_ba}) {
@@ -181,8 +215,12 @@ private Q_SLOTS:
             << trailer("?Title");
         QTest::newRow("decomposed letter") << QByteArrayList{"song.mp3", block(u"Cafe\u0301"_s)}
                                            << none << 0 << "song.mp3"_ba << trailer("Caf\xE9");
-        QTest::newRow("two files by mistake") << QByteArrayList{"in.wav", "b.wav"} << none << 2
-                                              << QByteArray() << QByteArray();
+        // WAV files open the window there; with no display it says so.
+        QTest::newRow("two WAV files")
+            << QByteArrayList{"in.wav", "b.wav"}
+            << QByteArrayList{"/usr/bin/env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u",
+                              "QT_QPA_PLATFORM"}
+            << 1 << QByteArray() << QByteArray();
         QTest::newRow("file and --help") << QByteArrayList{"song.mp3", "--help"} << none << 2
                                          << QByteArray() << QByteArray();
         QTest::newRow("no closing quote") << QByteArrayList{"\"song.mp3 x"} << none << 2
@@ -253,6 +291,22 @@ private Q_SLOTS:
         QTest::newRow("no such Qt platform")
             << "encoder"_ba << QByteArrayList() << QByteArrayList{"QT_QPA_PLATFORM=bogus"} << 1
             << QByteArray() << "encoder: cannot open the window: "_ba;
+        // Folders and WAV files open the window there: each names the folder
+        // it would show; nothing else goes to the window.
+        const QByteArray show = "encoder: a display is needed to show \"";
+        QTest::newRow("WAV files") << "encoder"_ba << QByteArrayList{"in.wav", "b.wav"} << noDisplay
+                                   << 1 << QByteArray() << show;
+        QTest::newRow("working directory") << "encoder"_ba << QByteArrayList{"."} << noDisplay << 1
+                                           << QByteArray() << show;
+        QTest::newRow("folder") << "encoder"_ba << QByteArrayList{"album"} << noDisplay << 1
+                                << QByteArray() << show;
+        QTest::newRow("quoted folder") << "encoder"_ba << QByteArrayList{"\"album\""} << noDisplay
+                                       << 1 << QByteArray() << show;
+        QTest::newRow("folder named with a double quote: a request")
+            << "encoder"_ba << QByteArrayList{"My \"live\" takes"} << noDisplay << 1
+            << QByteArray() << "y : tag not written: no such file"_ba;
+        QTest::newRow("folder and an MP3") << "encoder"_ba << QByteArrayList{"album", "song.mp3"}
+                                           << noDisplay << 2 << QByteArray() << "Usage: encoder"_ba;
         QTest::newRow("tagging needs no display")
             << "encoder"_ba << QByteArrayList{"song.mp3", block()}
             << QByteArrayList{"-DISPLAY", "QT_QPA_PLATFORM=bogus"} << 0 << QByteArray()
@@ -271,12 +325,129 @@ private Q_SLOTS:
         QFile::remove(QFile::decodeName(program));
         QVERIFY(QFile::link(QStringLiteral(ENCODER_PROGRAM), QFile::decodeName(program)));
         QVERIFY(QDir::setCurrent(m_dir->path()));
+        const QMap<QByteArray, QByteArray> before = files();
         const Run run = runBytes(program, arguments, environment);
         QCOMPARE(run.exitCode, exitCode);
+        if (exitCode != 0)
+            QCOMPARE(files(), before);
         QVERIFY2(run.output.startsWith(output), run.output.constData());
         // Qt may say more before our line: ours must be there.
         QVERIFY2(errors.isEmpty() ? run.errors.isEmpty() : run.errors.contains(errors),
                  run.errors.constData());
+    }
+
+    // The ID3v2 tag beside the trailer, asked for by the script's assignments
+    // or already in the MP3 (a retag by hand): the two never disagree, the
+    // audio stays byte for byte, a picture that is no cover is refused.
+    void id3v2Tags_data()
+    {
+        QTest::addColumn<QByteArray>("existing"); // the ID3v2 tag the MP3 starts with
+        QTest::addColumn<QByteArrayList>("environment");
+        QTest::addColumn<QByteArray>("reading"); // title and pictures after the run
+        QTest::addColumn<QByteArray>("message"); // on stderr
+        const QByteArray cover = "SONDRAKE_COVER=covers/";
+        const QByteArrayList asked{"SONDRAKE_ID3V2=2.4", "SONDRAKE_TITLE=Title \xC3\xA9"};
+        QTest::newRow("asked for") << QByteArray() << asked << "Title \xC3\xA9"_ba << QByteArray();
+        const QByteArray longer = "Title \xC3\xA9" + QByteArray(23, ' ') + "and beyond";
+        QTest::newRow("whole text longer than the trailer's")
+            << QByteArray() << QByteArrayList{"SONDRAKE_ID3V2=2.3", "SONDRAKE_TITLE=" + longer}
+            << longer << QByteArray();
+        QTest::newRow("whole text that is not the trailer's gives way")
+            << QByteArray() << QByteArrayList{"SONDRAKE_ID3V2=2.4", "SONDRAKE_TITLE=Other"}
+            << "Title \xC3\xA9"_ba << QByteArray();
+        QTest::newRow("retag by hand: the ID3v2 title follows the trailer")
+            << id3v2Tag("Old title") << QByteArrayList() << "Title \xC3\xA9"_ba << QByteArray();
+        QTest::newRow("retag by hand: a title whose cut is the trailer's stays")
+            << id3v2Tag("Title \xC3\xA9" + QByteArray(24, ' ') + "and more")
+            << QByteArrayList() << "Title \xC3\xA9" + QByteArray(24, ' ') + "and more"
+            << QByteArray();
+        QTest::newRow("retag of a tagged MP3 stacks no second tag")
+            << id3v2Tag("Title \xC3\xA9") << asked << "Title \xC3\xA9"_ba << QByteArray();
+        QTest::newRow("no ID3v2 tag asked for, none there") << QByteArray() << QByteArrayList()
+                                                           << "none"_ba << QByteArray();
+        QTest::newRow("PNG named .jpg") << QByteArray() << asked + QByteArrayList{cover + "png.jpg"}
+                                        << "Title \xC3\xA9 + image/png"_ba << QByteArray();
+        QTest::newRow("0-byte cover") << QByteArray() << asked + QByteArrayList{cover + "empty.jpg"}
+                                      << "Title \xC3\xA9"_ba << "is not a JPEG or PNG picture"_ba;
+        QTest::newRow("30 MiB cover") << QByteArray() << asked + QByteArrayList{cover + "huge.jpg"}
+                                      << "Title \xC3\xA9"_ba << "larger than 2 MiB"_ba;
+    }
+    void id3v2Tags()
+    {
+        QFETCH(QByteArray, existing);
+        QFETCH(QByteArrayList, environment);
+        QFETCH(QByteArray, reading);
+        QFETCH(QByteArray, message);
+        QVERIFY(QDir(m_dir->path()).mkdir(u"covers"_s));
+        const auto write = [this](const QByteArray &name, const QByteArray &bytes) {
+            QFile file(QFile::decodeName(path(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        };
+        write("covers/png.jpg", QByteArray::fromBase64(
+                                    "iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8"
+                                    "z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg=="));
+        write("covers/empty.jpg", {});
+        write("covers/huge.jpg", "\xFF\xD8\xFF");
+        QCOMPARE(::truncate(path("covers/huge.jpg").constData(), 30 << 20), 0);
+        write("song.mp3", existing + Audio);
+        QMap<QByteArray, QByteArray> expected = files();
+
+        QVERIFY(QDir::setCurrent(m_dir->path()));
+        const Run run = runBytes(m_program, {"song.mp3", block()}, environment);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(message.isEmpty() ? run.errors.isEmpty() : run.errors.contains(message),
+                 run.errors.constData());
+        QCOMPARE(id3v2Reading(path("song.mp3")), reading);
+        // One ID3v2 tag at the front, then the audio, then the trailer: the
+        // same bytes as the trailer alone would end in.
+        const QByteArray tagged = files().take("song.mp3");
+        QCOMPARE(tagged.count("ID3\4") + tagged.count("ID3\3"), reading == "none" ? 0 : 1);
+        QVERIFY(tagged.endsWith(QByteArray(Audio + trailer("Title \xE9"))));
+        expected.remove("song.mp3");
+        QMap<QByteArray, QByteArray> others = files();
+        others.remove("song.mp3");
+        QCOMPARE(others, expected);
+    }
+
+    // Killed at any moment, the tagging run leaves the old MP3 or the new one.
+    void killedMidWriteLeavesOneWholeFile()
+    {
+        const QByteArray old = id3v2Tag("Old") + QByteArray(4 << 20, '\xFF');
+        const QString mp3 = QFile::decodeName(path("song.mp3"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"SONDRAKE_ID3V2"_s, u"2.4"_s);
+        // Kills spread over a whole run's time, as long as one takes here.
+        QElapsedTimer whole;
+        int wholeRun = 0;
+        int killed = 0;
+        for (int attempt = 0; attempt <= 20; ++attempt) {
+            QFile file(mp3);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+            file.close();
+            QProcess run;
+            run.setProcessEnvironment(environment);
+            whole.start();
+            run.start(QFile::decodeName(m_program), {mp3, QString::fromUtf8(block())});
+            QVERIFY(run.waitForStarted());
+            if (attempt > 0) {
+                QTest::qSleep(QRandomGenerator::global()->bounded(wholeRun + 1));
+                run.kill();
+            }
+            run.waitForFinished();
+            if (attempt == 0)
+                wholeRun = int(whole.elapsed());
+            killed += run.exitStatus() == QProcess::CrashExit;
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray now = file.readAll();
+            file.close();
+            QVERIFY(now == old
+                    || (id3v2Reading(path("song.mp3")) == "Title \xC3\xA9"
+                        && now.endsWith(QByteArray(old.mid(id3v2Tag("Old").size()) + trailer("Title \xE9")))));
+        }
+        qInfo("%d of 20 runs killed before they ended (a run takes %d ms)", killed, wholeRun);
+        // The copy being written has no name until it is complete.
+        QCOMPARE(QDir(m_dir->path()).entryList({u".song.mp3.*"_s}, QDir::Files | QDir::Hidden),
+                 QStringList());
     }
 
     void settingsBesideTheProgramUntouched()
