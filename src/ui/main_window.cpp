@@ -396,6 +396,7 @@ std::optional<ExistingMp3s> Form1::askAboutExistingMp3s(const QStringList &exist
 {
     QMessageBox box(QMessageBox::Question, windowTitle(), ExistingMp3sQuestion(existingMp3s),
                     QMessageBox::NoButton, this, DialogFlags);
+    box.setTextFormat(Qt::PlainText);
     QPushButton *replace = box.addButton(u"&Replace"_s, QMessageBox::DestructiveRole);
     QPushButton *skip = box.addButton(u"&Skip those files"_s, QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Cancel);
@@ -411,6 +412,7 @@ std::optional<ExistingMp3s> Form1::askAboutExistingMp3s(const QStringList &exist
 void Form1::showMessage(QMessageBox::Icon icon, const QString &caption, const QString &text)
 {
     QMessageBox box(icon, caption, text, QMessageBox::Ok, this, DialogFlags);
+    box.setTextFormat(Qt::PlainText); // a file name that looks like markup stays a name
     // The icon tells a screen reader's user what kind of message it is, too.
     if (auto *picture = box.findChild<QLabel *>(u"qt_msgboxex_icon_label"_s)) {
         const char *kind = QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(icon);

@@ -199,6 +199,7 @@ bool Form6::setCover(const QString &path)
     if (!picture.failure.isEmpty()) {
         QMessageBox box(QMessageBox::Warning, windowTitle(), picture.failure, QMessageBox::Ok, this,
                         DialogFlags);
+        box.setTextFormat(Qt::PlainText); // file names, never markup
         box.exec();
         return false;
     }
@@ -320,6 +321,7 @@ void Form6::Command3_Click()
         QMessageBox box(QMessageBox::Warning, windowTitle(),
                         u"Some files could not be read:\n\n"_s + failures.join(u'\n'),
                         QMessageBox::Ok, this, DialogFlags);
+        box.setTextFormat(Qt::PlainText);
         box.exec();
     }
 }
