@@ -50,6 +50,9 @@ QByteArray wavWithInfo()
     return sized("RIFF", "WAVE"_ba + chunks);
 }
 
+const QByteArray Png = QByteArray::fromBase64( // clazy:exclude=non-pod-global-static (a fixture)
+    "iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg==");
+
 QString cell(const Form6 *dialog, int row, int column)
 {
     return dialog->Grid1->item(row, column)->text();
@@ -93,6 +96,37 @@ private Q_SLOTS:
         writeFile(m_wavs.filePath(u"02 - Second Song.wav"_s), {});
         writeFile(m_wavs.filePath(u"03_Finale.wav"_s), "not a WAV"_ba);
         writeFile(m_wavs.filePath(u"other.wav"_s), {});
+        writeFile(m_wavs.filePath(u"Folder.PNG"_s), Png);
+    }
+
+    // With an ID3v2 tag: the cover beside the WAVs shown before it is used,
+    // another refused when it is no picture, none chosen; track numbers from
+    // the names, or in list order when asked.
+    void coverAndTrackNumbers()
+    {
+        QList<AlbumFile> files;
+        for (const QString &name : {u"01 - Intro.wav"_s, u"02 - Second Song.wav"_s, u"other.wav"_s})
+            files.append({name, {}, {}, {}});
+        Form6 dialog(m_wavs.path(), files, nullptr, true);
+        QVERIFY(dialog.Label2->text().endsWith(u"Folder.PNG"_s));
+        QVERIFY(!dialog.Image1->pixmap().isNull());
+        QCOMPARE(QStringList({cell(&dialog, 0, 1), cell(&dialog, 1, 1), cell(&dialog, 2, 1)}),
+                 QStringList({u"1"_s, u"2"_s, u""_s}));
+        dialog.Check6->setChecked(true);
+        QCOMPARE(cell(&dialog, 2, 1), u"3/3"_s);
+
+        ModalWatcher refusal([](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box && box->text().contains(u"not a JPEG or PNG picture"_s));
+            box->accept();
+        });
+        QVERIFY(!dialog.setCover(m_wavs.filePath(u"other.wav"_s)));
+        QCOMPARE(refusal.seen(), 1);
+        QCOMPARE(dialog.extras().at(2).cover, m_wavs.filePath(u"Folder.PNG"_s));
+        QCOMPARE(dialog.extras().at(2).track, u"3/3"_s);
+        dialog.Command5->click();
+        QCOMPARE(dialog.extras().at(0).cover, QString());
+        QVERIFY(dialog.Image1->pixmap().isNull());
     }
 
     void artistAndAlbumOnceTitlesFromNames()
