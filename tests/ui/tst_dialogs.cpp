@@ -89,7 +89,7 @@ private Q_SLOTS:
         editProperties(*window, [](Form4 *dialog) {
             QTest::keyClicks(dialog->Text1, u"  Lead blanks  "_s);
             QTest::keyClicks(dialog->Text2, u"Artist"_s);
-            QTest::keyClicks(dialog->Text3, QString(35, u'a')); // stops at 30
+            QTest::keyClicks(dialog->Text3, QString(35, u'a')); // whole for the ID3v2 tag
             QTest::keyClicks(dialog->Text4, u"99"_s);
             dialog->Combo1->setCurrentIndex(dialog->Combo1->findText(u"Jazz+Funk"_s));
             QTest::keyClicks(dialog->Text5, u"Note"_s);
@@ -107,12 +107,31 @@ private Q_SLOTS:
             QCOMPARE(dialog->Text1->text(), u"  Lead blanks"_s);
             QCOMPARE(dialog->Text4->text(), u"99"_s);
             QCOMPARE(dialog->Combo1->currentIndex(), 23);
+            QCOMPARE(dialog->Text3->text(), QString(35, u'a'));
             // Cancel after changing everything changes nothing.
             dialog->Text1->setText(u"changed"_s);
             dialog->Combo1->setCurrentIndex(0);
             dialog->Command2->click();
         });
         QCOMPARE(ReadTagEntry(window->List1[0]), stored);
+
+        // Without an ID3v2 tag the fields keep the trailer's 30 characters.
+        window->Id3v2 = Id3v2Version::None;
+        editProperties(*window, [](Form4 *dialog) {
+            QCOMPARE(dialog->Text3->text(), QString(30, u'a'));
+            QTest::keyClicks(dialog->Text1, QString(35, u'b'));
+            QCOMPARE(dialog->Text1->text().size(), 30);
+            dialog->Command2->click();
+        });
+    }
+
+    void setupChoosesTheId3v2Tag()
+    {
+        Form2 dialog({m_wavs.path(), 0, 1, Id3v2Version::V2_3});
+        QVERIFY(dialog.Option14->isChecked());
+        dialog.Option15->click();
+        dialog.Command3->click();
+        QCOMPARE(Id3v2VersionWord(dialog.values().id3v2), u"none"_s);
     }
 
     void nothingToEdit_data()
