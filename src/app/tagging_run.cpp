@@ -7,8 +7,6 @@
 #include "tag/mp3_tags.h"
 #include "tag/tag_trailer.h"
 
-#include <QFile>
-
 #include <csignal>
 
 using namespace Qt::StringLiterals;
@@ -17,7 +15,9 @@ namespace {
 
 void report(std::FILE *errors, const QString &command, const QByteArray &path, const QString &text)
 {
-    PrintMessage(errors, command, ShownName(QFile::decodeName(path)) + u": "_s + text);
+    // The path's own bytes escaped, so a byte that is not UTF-8 shows as itself.
+    const std::string shown = ShownName(std::string_view(path.constData(), size_t(path.size())));
+    PrintMessage(errors, command, QString::fromStdString(shown) + u": "_s + text);
 }
 
 } // namespace

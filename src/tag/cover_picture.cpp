@@ -1,6 +1,7 @@
 #include "cover_picture.h"
 
 #include "base/regular_file.h"
+#include "base/shown_name.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +26,7 @@ QString pictureType(const QByteArray &bytes)
 
 CoverPicture refused(const QString &path, const QString &reason)
 {
-    return {{}, {}, u"The picture \"%1\" cannot be used: %2."_s.arg(path, reason)};
+    return {{}, {}, u"The picture \""_s + ShownName(path) + u"\" cannot be used: "_s + reason + u'.'};
 }
 
 } // namespace

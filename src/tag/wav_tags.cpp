@@ -4,6 +4,7 @@
 #include "wav_tag_text.h"
 
 #include "base/regular_file.h"
+#include "base/shown_name.h"
 
 #include <QFile>
 
@@ -169,12 +170,13 @@ WavTags failedWith(const QString &failure)
     return tags;
 }
 
+// Names are shown escaped and joined, never formatted: they may hold "%1".
 QString describeOpenFailure(const QString &path, const RegularFile &file)
 {
     if (file.error == 0)
-        return u"\"%1\" is not a regular file."_s.arg(path);
-    return u"\"%1\" cannot be opened: %2."_s.arg(
-        path, QString::fromLocal8Bit(std::strerror(file.error)));
+        return u"\""_s + ShownName(path) + u"\" is not a regular file."_s;
+    return u"\""_s + ShownName(path) + u"\" cannot be opened: "_s
+        + QString::fromLocal8Bit(std::strerror(file.error)) + u'.';
 }
 
 } // namespace
@@ -189,7 +191,8 @@ WavTags ReadWavTags(const QString &path)
     const QByteArray header = file.read(0, 12);
     const bool rf64 = header.startsWith("RF64") || header.startsWith("BW64");
     if (header.size() < 12 || !(header.startsWith("RIFF") || rf64) || header.sliced(8) != "WAVE")
-        return failedWith(u"\""_s + path + u"\" is not a WAV file: it has no RIFF/WAVE header."_s);
+        return failedWith(u"\""_s + ShownName(path)
+                          + u"\" is not a WAV file: it has no RIFF/WAVE header."_s);
 
     WavTags info;
     WavTags id3;
@@ -199,7 +202,10 @@ WavTags ReadWavTags(const QString &path)
     qint64 offset = 12;
     for (int walked = 0; walked < ChunkWalkLimit && offset + ChunkHeaderSize <= file.size();
          ++walked) {
+        // A file that shrank since its size was taken gives fewer bytes.
         const QByteArray chunk = file.read(offset, ChunkHeaderSize);
+        if (chunk.size() < ChunkHeaderSize)
+            break;
         const QByteArrayView id = QByteArrayView(chunk).first(4);
         if (!isChunkId(id))
             break;

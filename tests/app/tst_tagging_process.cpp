@@ -260,6 +260,10 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.errors.startsWith("encoder: "));
         QVERIFY(run.errors.contains("missing.mp3: tag not written: no such file"));
+        // A name's bytes are shown escaped, one line, whatever they are.
+        const Run odd = runBytes(m_program, {path("gone\n\xFF.mp3"), block()});
+        QVERIFY2(odd.errors.contains("/gone'$'\\n\\377''.mp3': tag not written"),
+                 odd.errors.constData());
     }
 
     // Environment and arguments of a start -> exit status and what it says.
