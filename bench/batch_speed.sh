@@ -15,15 +15,7 @@ build=$(cd "${1:-build}" && pwd)
 for tool in lame id3v2 python3; do
     command -v $tool >/dev/null || { echo "$tool is missing (apt-get install lame id3v2 python3)" >&2; exit 1; }
 done
-[ -x "$build/bin/write_batch_script" ] || { echo "build first: write_batch_script is missing" >&2; exit 1; }
-jobs=$(nproc)
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/wav" "$work/enc" "$work/out"
-cp "$build/bin/L3ENC" "$work/enc/"
-
-python3 "$(dirname "$0")/../tests/support/make_wavs.py" album "$work/wav" "$albums"
+. "$(dirname "$0")/album_batch.sh"
 
 elapsed() { # seconds "$@" takes, wall clock, in nanoseconds
     start=$(date +%s%N); "$@" >/dev/null 2>&1; end=$(date +%s%N)

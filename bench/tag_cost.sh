@@ -6,15 +6,8 @@
 # Target: the tags add under 2 % to the batch time.
 #   bench/tag_cost.sh [build-dir]
 set -eu
-build=$(cd "${1:-build}" && pwd)
-[ -x "$build/bin/write_batch_script" ] || { echo "build first: write_batch_script is missing" >&2; exit 1; }
-jobs=$(nproc)
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/wav" "$work/enc" "$work/out"
-cp "$build/bin/L3ENC" "$work/enc/"
-python3 "$(dirname "$0")/../tests/support/make_wavs.py" album "$work/wav" 1
+build=$(cd "${1:-build}" && pwd) albums=1
+. "$(dirname "$0")/album_batch.sh"
 # A JPEG's first bytes, then noise: the size of a scanned cover.
 { printf '\377\330\377\340'; head -c 512000 /dev/urandom; } >"$work/cover.jpg"
 
