@@ -18,7 +18,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${SONDRAKE_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The encoding window; without a terminal the script runs in the background.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xterm)
+# The encoding window (without a terminal the script runs in the background),
+# and Qt's own texts (standard buttons) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xterm, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -2,6 +2,7 @@
 
 #include "base/display.h"
 #include "base/command_messages.h"
+#include "opened_paths.h"
 #include "program_location.h"
 
 #include <QLibrary>
@@ -12,13 +13,16 @@
 
 using namespace Qt::StringLiterals;
 
-int StartInteractive(int argc, char *argv[])
+int StartInteractive(int argc, char *argv[], const QStringList &paths)
 {
     const QString command = CommandName(argv[0]);
     const auto complain = [&](const QString &text) { PrintMessage(stderr, command, text); };
     if (!DisplayNamed()) {
-        complain(u"a display is needed for the window (no DISPLAY or WAYLAND_DISPLAY is set); "
-                 "to tag a file without one, give the tagging arguments"_s);
+        const QString what = paths.isEmpty()
+                                 ? u"for the window"_s
+                                 : u"to show \"%1\""_s.arg(InterpretPaths(paths).folder);
+        complain(u"a display is needed %1 (no DISPLAY or WAYLAND_DISPLAY is set); "
+                 "to tag a file without one, give the tagging arguments"_s.arg(what));
         return 1;
     }
     // The windows live in their own library so that a tagging run never
@@ -29,5 +33,5 @@ int StartInteractive(int argc, char *argv[])
         complain(u"cannot load the windows: "_s + windows.errorString());
         return 1;
     }
-    return entry(argc, argv);
+    return entry(argc, argv, paths);
 }

@@ -31,7 +31,8 @@ int main(int argc, char *argv[])
     case ModeDecision::Mode::UsageError:
         return ReportTaggingUsage(decision.problem, command, stderr);
     case ModeDecision::Mode::Interactive:
+    case ModeDecision::Mode::Open:
         break;
     }
-    return StartInteractive(argc, argv);
+    return StartInteractive(argc, argv, decision.paths);
 }

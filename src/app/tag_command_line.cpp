@@ -1,7 +1,10 @@
 #include "tag_command_line.h"
 
+#include "opened_paths.h"
+
 #include "tag/field_block.h"
 
+#include <QFile>
 #include <QStringDecoder>
 
 using namespace Qt::StringLiterals;
@@ -19,6 +22,20 @@ qsizetype characterLength(const QByteArray &bytes, qsizetype at)
             return 1;
     }
     return length;
+}
+
+// The arguments as paths when every one names a folder or a WAV file.
+std::optional<QStringList> foldersOrWavs(const QList<QByteArray> &arguments)
+{
+    QStringList paths;
+    for (const QByteArray &argument : arguments) {
+        const QString path = QFile::decodeName(argument);
+        const PathKind kind = KindOfPath(path);
+        if (kind != PathKind::Folder && kind != PathKind::Wav)
+            return std::nullopt;
+        paths << path;
+    }
+    return paths;
 }
 
 } // namespace
@@ -54,30 +71,35 @@ ModeDecision DecideMode(const QList<QByteArray> &arguments)
 {
     using Mode = ModeDecision::Mode;
     std::optional<TagRequest> request;
+    QString problem; // none: no request at all, the plain start
     switch (arguments.size()) {
     case 0:
-        return {Mode::Interactive, {}, {}};
+        return {Mode::Interactive, {}, {}, {}};
     case 1:
         if (arguments[0] == "--help")
-            return {Mode::Help, {}, {}};
+            return {Mode::Help, {}, {}, {}};
         if (arguments[0] == "--version")
-            return {Mode::Version, {}, {}};
-        if (DecodeArgument(arguments[0]).size() <= 1)
-            return {Mode::Interactive, {}, {}};
-        request = ParseTagCommandLine(arguments[0]);
+            return {Mode::Version, {}, {}, {}};
+        if (DecodeArgument(arguments[0]).size() > 1) {
+            request = ParseTagCommandLine(arguments[0]);
+            problem = u"the tagging request is not in the expected form"_s;
+        }
         break;
     case 2:
         request = ParseTagArguments(arguments[0], arguments[1]);
-        if (!request)
-            return {Mode::UsageError, {},
-                    u"the field block must be one argument of exactly 126 characters"_s};
+        problem = u"the field block must be one argument of exactly 126 characters"_s;
         break;
     default:
-        return {Mode::UsageError, {}, u"the field block must be one argument (quote it)"_s};
+        problem = u"the field block must be one argument (quote it)"_s;
     }
-    if (!request)
-        return {Mode::UsageError, {}, u"the tagging request is not in the expected form"_s};
-    return {Mode::Tagging, *request, {}};
+    if (request)
+        return {Mode::Tagging, *request, {}, {}};
+    // "." (one character, no request) opens the working directory.
+    if (const std::optional<QStringList> paths = foldersOrWavs(arguments))
+        return {Mode::Open, {}, {}, *paths};
+    if (problem.isEmpty())
+        return {Mode::Interactive, {}, {}, {}};
+    return {Mode::UsageError, {}, problem, {}};
 }
 
 QString TaggingUsage(const QString &programName)
@@ -85,8 +107,10 @@ QString TaggingUsage(const QString &programName)
     return u"Usage: %1\n"
            "   or: %1 MP3-PATH FIELD-BLOCK\n"
            "   or: %1 '\"MP3-PATH\" FIELD-BLOCK'\n"
-           "Without arguments, opens the window. With them, writes the ID3v1 tag of\n"
-           "MP3-PATH and opens no window. FIELD-BLOCK is one argument of 126 characters:\n"
+           "   or: %1 FOLDER | WAV-FILE...\n"
+           "Without arguments, opens the window; with folders or WAV files, opens it\n"
+           "there. With a tagging request, writes the ID3v1 tag of MP3-PATH and opens\n"
+           "no window. FIELD-BLOCK is one argument of 126 characters:\n"
            "title 30, artist 30, album 30, year 4, genre number 2, comment 30,\n"
            "each filled with blanks on the right.\n"
            "Exit status: 0 tag written, 1 tag not written, 2 usage.\n"

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -35,12 +36,16 @@ QString DecodeArgument(const QByteArray &argument);
 
 // What the program does with its arguments (without the program's own name).
 struct ModeDecision {
-    enum class Mode { Interactive, Tagging, Help, Version, UsageError };
+    enum class Mode { Interactive, Tagging, Help, Version, UsageError, Open };
     Mode mode = Mode::Interactive;
     TagRequest request; // for Tagging
     QString problem;    // for UsageError: what is wrong, in one line
+    QStringList paths;  // for Open: the folders and WAV files to show
 };
 
+// A well-formed tagging request is always one. Arguments that are not, and
+// that each name an existing folder or WAV file (a file manager's "Open
+// With"), open the window there, as a drop on it would.
 ModeDecision DecideMode(const QList<QByteArray> &arguments);
 
 // The usage text, naming the command as it was started.

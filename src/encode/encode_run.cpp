@@ -8,6 +8,7 @@
 #include "shell_script.h"
 #include "script_starter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -37,7 +38,8 @@ EncodeOutcome StartEncode(const EncodeCheck &check, ExistingMp3s existing,
         ? WithoutExistingMp3s(check.plan, check.existingMp3s)
         : check.plan;
     if (plan.groups.isEmpty())
-        return refused(u"Every selected file has its MP3 already; nothing was encoded."_s);
+        return refused(QCoreApplication::translate(
+            "EncodeRun", "Every selected file has its MP3 already; nothing was encoded."));
 
     // An encoder directory that is not the user's own, or lies in the system
     // (an installed program, even for root): the script goes to the user's
@@ -51,13 +53,18 @@ EncodeOutcome StartEncode(const EncodeCheck &check, ExistingMp3s existing,
     if (const Result saved =
             SaveFileAtomically(QDir(check.encoderPath).filePath(scriptName), RenderShellScript(plan));
         !saved)
-        return refused(u"The script could not be written: %1"_s.arg(saved.message()));
+        return refused(
+            QCoreApplication::translate("EncodeRun", "The script could not be written: %1")
+                .arg(saved.message()));
     if (!QDir::setCurrent(check.encoderPath))
-        return refused(u"Cannot change to the encoder directory \"%1\"."_s.arg(ShownName(check.encoderPath)));
+        return refused(
+            QCoreApplication::translate("EncodeRun", "Cannot change to the encoder directory \"%1\".")
+                .arg(ShownName(check.encoderPath)));
 
     const Result started = start(check.encoderPath, scriptName);
     if (!started)
-        return refused(u"Cannot start the script: %1"_s.arg(started.message()));
+        return refused(QCoreApplication::translate("EncodeRun", "Cannot start the script: %1")
+                           .arg(started.message()));
     return {EncodeOutcome::Kind::Started, started.message()};
 }
 

@@ -4,6 +4,7 @@
 #include "base/shown_name.h"
 #include "script_file_name.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -64,8 +65,10 @@ Result startInBackground(const QString &directory, const QString &scriptName, co
     const ScriptCommand command = BackgroundScriptCommand(scriptName);
     if (Result started = startDetached(directory, command); !started)
         return started;
-    return Result::success(u"%1, so the encoding runs in the background. Its output goes to "
-                           "\"%2\"."_s.arg(why, ShownName(QDir(directory).filePath(command.logFile))));
+    return Result::success(
+        QCoreApplication::translate("ScriptStarter", "%1, so the encoding runs in the background. "
+                                                     "Its output goes to \"%2\".")
+            .arg(why, ShownName(QDir(directory).filePath(command.logFile))));
 }
 
 // Starts the terminal and watches it for a moment. Its stderr goes to the
@@ -139,12 +142,15 @@ Result StartScriptDetached(const QString &directory, const QString &scriptName, 
     const ScriptCommand command = ChooseScriptCommand(
         scriptName, loadMode, X11DisplayNamed(), findTerminal);
     if (!command.logFile.isEmpty())
-        return startInBackground(directory, scriptName, u"No terminal window can be opened here"_s);
+        return startInBackground(
+            directory, scriptName,
+            QCoreApplication::translate("ScriptStarter", "No terminal window can be opened here"));
     const QString log = QDir(directory).filePath(logFileFor(scriptName));
     Result opened = startTerminal(directory, command, log);
     if (opened)
         return opened;
     return startInBackground(directory, scriptName,
-                             u"The terminal window could not be opened (%1: %2)"_s.arg(
-                                 QFileInfo(command.program).fileName(), opened.message()));
+                             QCoreApplication::translate("ScriptStarter",
+                                                         "The terminal window could not be opened (%1: %2)")
+                                 .arg(QFileInfo(command.program).fileName(), opened.message()));
 }

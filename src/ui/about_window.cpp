@@ -52,14 +52,14 @@ AboutDetails AboutDetails::fromBuild()
 Form3::Form3(QWidget *parent, const AboutDetails &details)
     : QDialog(parent, DialogFlags), m_details(details)
 {
-    setWindowTitle(u"About Sondrake"_s);
+    setWindowTitle(tr("About Sondrake"));
     FixClientSizeInTwips(this, 4335, 5115);
 
     auto *Frame2 = Placed(new QGroupBox(this), 0, 0, 4335, 1455);
     auto *Image1 = Placed(new QLabel(Frame2), 360, 360, 480, 480);
     Image1->setPixmap(QApplication::windowIcon().pixmap(256));
     Image1->setScaledContents(true); // it grows with the form
-    Image1->setAccessibleName(u"Trelvin Sondrake icon"_s);
+    Image1->setAccessibleName(tr("Trelvin Sondrake icon"));
     Label2 = Placed(new QLabel(QStringLiteral("Trelvin Sondrake v" SONDRAKE_VERSION), Frame2), 1320, 240, 2415, 255);
     Label3 = detailLabel(Frame2, details.creditLine, 1320, 480, 2415);
     Label4 = detailLabel(Frame2, details.copyrightLine1, 1320, 840, 2895);
@@ -67,30 +67,37 @@ Form3::Form3(QWidget *parent, const AboutDetails &details)
 
     if (!details.homePage.isEmpty()) {
         Command2 = Placed(new QPushButton(u"www"_s, this), 120, 1560, 615, 255);
-        Label13 = Placed(new QLabel(u"Visit the official home page at\n"_s + details.homePage, this),
-                         840, 1560, 3495, 495);
+        Label13 = Placed(
+            new QLabel(tr("Visit the official home page at\n") + details.homePage, this), 840,
+            1560, 3495, 495);
         connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
     }
     if (!details.mail.isEmpty()) {
-        Command3 = Placed(new QPushButton(u"eMail"_s, this), 120, 2040, 615, 255);
-        Label14 = detailLabel(this, u"eMail the author at "_s + details.mail, 840, 2040, 3135);
+        Command3 = Placed(new QPushButton(tr("eMail"), this), 120, 2040, 615, 255);
+        Label14 = detailLabel(this, tr("eMail the author at ") + details.mail, 840, 2040, 3135);
         connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
     }
 
     ruleLine(this, 2400, 128);
     ruleLine(this, 2415, 224);
 
-    detailLabel(this, u"This release is deemed as donation-ware.   There are no"_s, 120, 2520, 4095);
-    detailLabel(this, u"obligations; however, monetary contributions are greatly"_s, 120, 2760, 4215);
-    detailLabel(this, u"appreciated and would help support the development of "_s, 120, 3000, 4215);
-    detailLabel(this, u"this and other projects in the future.  Please send your"_s, 120, 3240, 4215);
-    detailLabel(this, u"check or money order to:"_s, 120, 3480, 4215);
+    // Five lines as the form lays them out; each translation keeps its line.
+    const char *const donationLines[] = {
+        QT_TR_NOOP("This release is deemed as donation-ware.   There are no"),
+        QT_TR_NOOP("obligations; however, monetary contributions are greatly"),
+        QT_TR_NOOP("appreciated and would help support the development of "),
+        QT_TR_NOOP("this and other projects in the future.  Please send your"),
+        QT_TR_NOOP("check or money order to:"),
+    };
+    const int donationWidths[] = {4095, 4215, 4215, 4215, 4215};
+    for (int line = 0; line < 5; ++line)
+        detailLabel(this, tr(donationLines[line]), 120, 2520 + 240 * line, donationWidths[line]);
     Label10 = detailLabel(this, details.author, 240, 3720, 1215, true);
     Label11 = detailLabel(this, details.street, 240, 3960, 1935, true);
     Label12 = detailLabel(this, details.town, 240, 4200, 3615, true);
 
     auto *Frame1 = Placed(new QGroupBox(this), 0, 4440, 4335, 615);
-    Command1 = Placed(new QPushButton(u"Cool!"_s, Frame1), 3120, 240, 1095, 255);
+    Command1 = Placed(new QPushButton(tr("Cool!"), Frame1), 3120, 240, 1095, 255);
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
     FinishForm(this);

@@ -16,15 +16,15 @@ using namespace Qt::StringLiterals;
 Form5::Form5(const QString &destination, QWidget *parent)
     : QDialog(parent, DialogFlags), m_destination(destination)
 {
-    setWindowTitle(u"Output Destination"_s);
+    setWindowTitle(tr("Output Destination"));
     FixClientSizeInTwips(this, 3030, 3105);
 
     Frame1 = Placed(new QGroupBox(this), 0, 0, 3015, 2655);
     Folders = Placed(new FolderPicker(2775, Frame1), 120, 240, 2775, 2250);
     Drive2 = Folders->Drive2;
     Dir2 = Folders->Dir2;
-    Command3 = Placed(new QPushButton(u"Okay"_s, this), 1200, 2760, 855, 255);
-    Command1 = Placed(new QPushButton(u"Cancel"_s, this), 2040, 2760, 975, 255);
+    Command3 = Placed(new QPushButton(tr("Okay"), this), 1200, 2760, 855, 255);
+    Command1 = Placed(new QPushButton(tr("Cancel"), this), 2040, 2760, 975, 255);
     Command3->setDefault(true);
 
     SetTabOrder({Dir2, Drive2, Command1, Command3});

@@ -44,7 +44,7 @@ bool canList(const QString &directory)
 DirectoryList::DirectoryList(QWidget *parent) : QListWidget(parent)
 {
     setUniformItemSizes(true);
-    setAccessibleName(u"Directories"_s);
+    setAccessibleName(tr("Directories"));
     connect(this, &QListWidget::itemActivated, this, &DirectoryList::openItem);
     setPath(QDir::currentPath());
 }

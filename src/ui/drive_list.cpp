@@ -7,7 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-DriveList::DriveList(QWidget *parent) : NamedDropDown(u"File systems"_s, parent)
+DriveList::DriveList(QWidget *parent) : NamedDropDown(tr("File systems"), parent)
 {
     for (const MountedVolume &volume : UserFileSystems()) {
         const QString name = QStorageInfo(volume.rootPath).name();

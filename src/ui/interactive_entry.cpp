@@ -3,13 +3,16 @@
 #include "dialogs_stay_on_screen.h"
 #include "main_window.h"
 #include "program_style.h"
+#include "user_language.h"
 
 #include "app/interactive_start.h"
+#include "app/opened_paths.h"
 #include "base/command_messages.h"
 #include "base/display.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -34,7 +37,8 @@ void exitOnFatalStartError(QtMsgType type, const QMessageLogContext &context, co
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT int sondrake_run_interactive(int argc, char *argv[])
+extern "C" Q_DECL_EXPORT int sondrake_run_interactive(int argc, char *argv[],
+                                                        const QStringList &paths)
 {
     commandName = CommandName(argv[0]);
     defaultHandler = qInstallMessageHandler(exitOnFatalStartError);
@@ -46,6 +50,7 @@ extern "C" Q_DECL_EXPORT int sondrake_run_interactive(int argc, char *argv[])
         qunsetenv("QT_QPA_PLATFORM"); // the script's terminal chooses its own
     qInstallMessageHandler(defaultHandler);
     UseProgramStyle();
+    UseUserLanguage();
     // Names the configuration directory an installed program keeps its settings
     // in, and the X11 window class (the desktop entry's StartupWMClass).
     QApplication::setApplicationName(u"trelvin-sondrake"_s);
@@ -59,5 +64,7 @@ extern "C" Q_DECL_EXPORT int sondrake_run_interactive(int argc, char *argv[])
     window.Form_Load();
     window.show();
     window.activateWindow(); // its menu mnemonics work from the first moment
+    if (!paths.isEmpty()) // a message about them shows over the window
+        QTimer::singleShot(0, &window, [&] { window.OpenPaths(InterpretPaths(paths)); });
     return QApplication::exec();
 }

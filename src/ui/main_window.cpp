@@ -19,16 +19,19 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaEnum>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 
@@ -59,9 +62,10 @@ const std::array<BitrateOption, 10> BitrateOptions{{
 // How long a terminal may take to open its window.
 constexpr auto ScriptWindowOpening = std::chrono::seconds(3);
 
-const QString AutoDeleteWarning =
-    u"You may regret this option if your WAV files are corrupt or the resulting MP3 does not "
-    "meet your satisfaction.  Don't say I didn't warn you."_s;
+const char AutoDeleteWarning[] =
+    QT_TRANSLATE_NOOP("Form1", "You may regret this option if your WAV files are corrupt or the "
+                               "resulting MP3 does not meet your satisfaction.  Don't say I didn't "
+                               "warn you.");
 
 
 } // namespace
@@ -73,6 +77,7 @@ Form1::Form1(const QString &programDirectory, QWidget *parent)
     createControls();
     createMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize); // fixed size; it can still be minimised
+    setAcceptDrops(true); // folders and WAV files from a file manager
 }
 
 void Form1::createControls()
@@ -81,7 +86,7 @@ void Form1::createControls()
     setCentralWidget(client);
     FixClientSizeInTwips(client, 6375, 4410);
 
-    Frame2 = Placed(new QGroupBox(u"Encoding bitrate (kbits/s)"_s, client), 0, 3480, 6375, 855);
+    Frame2 = Placed(new QGroupBox(tr("Encoding bitrate (kbits/s)"), client), 0, 3480, 6375, 855);
     for (const BitrateOption &option : BitrateOptions)
         this->*option.member = Placed(new QRadioButton(QString::fromUtf16(option.caption), Frame2),
                                       option.left, option.top, option.width, 255);
@@ -90,28 +95,28 @@ void Form1::createControls()
                     Option9, Option10})
         ->setFocus(); // the keyboard starts on the chosen bitrate
 
-    Frame3 = Placed(new QGroupBox(u"Options"_s, client), 0, 2520, 4935, 975);
-    Check1 = Placed(new QCheckBox(u"Downmixing (Stereo to mono)"_s, Frame3), 120, 240, 2415, 255);
-    Check3 = Placed(new QCheckBox(u"CRC checking enabled"_s, Frame3), 2760, 240, 2055, 255);
-    Check2 = Placed(new QCheckBox(u"High quality encoding"_s, Frame3), 2760, 600, 1935, 255);
-    Check4 = Placed(new QCheckBox(u"Automatic delete"_s, Frame3), 120, 600, 1575, 255);
-    Label1 = Placed(new QLabel(u"(CAUTION!)"_s, Frame3), 1680, 600, 1095, 255);
+    Frame3 = Placed(new QGroupBox(tr("Options"), client), 0, 2520, 4935, 975);
+    Check1 = Placed(new QCheckBox(tr("Downmixing (Stereo to mono)"), Frame3), 120, 240, 2415, 255);
+    Check3 = Placed(new QCheckBox(tr("CRC checking enabled"), Frame3), 2760, 240, 2055, 255);
+    Check2 = Placed(new QCheckBox(tr("High quality encoding"), Frame3), 2760, 600, 1935, 255);
+    Check4 = Placed(new QCheckBox(tr("Automatic delete"), Frame3), 120, 600, 1575, 255);
+    Label1 = Placed(new QLabel(tr("(CAUTION!)"), Frame3), 1680, 600, 1095, 255);
     MakeBold(Label1);
     Label1->setBuddy(Check4); // a screen reader hears the caution with the box
     Check4->setAccessibleDescription(Label1->text());
     Check3->setChecked(true);
 
-    Frame4 = Placed(new QGroupBox(u"WAV selector"_s, client), 0, 0, 6375, 2535);
+    Frame4 = Placed(new QGroupBox(tr("WAV selector"), client), 0, 0, 6375, 2535);
     Dir1 = Placed(new DirectoryList(Frame4), 120, 600, 2775, 1890);
     Drive1 = Placed(new DriveList(Frame4), 120, 240, 2775, 315);
     File1 = Placed(new WavFileList(Frame4), 2880, 240, 3375, 2235);
 
     Frame1 = Placed(new QGroupBox(client), 5040, 2520, 1335, 975);
-    Command4 = Placed(new QPushButton(u"Destination"_s, Frame1), 120, 600, 1095, 255);
-    Command1 = Placed(new QPushButton(u"Encode"_s, Frame1), 120, 240, 1095, 255);
+    Command4 = Placed(new QPushButton(tr("Destination"), Frame1), 120, 600, 1095, 255);
+    Command1 = Placed(new QPushButton(tr("Encode"), Frame1), 120, 240, 1095, 255);
     MakeBold(Command1);
 
-    File1->setAccessibleName(u"WAV files"_s);
+    File1->setAccessibleName(tr("WAV files"));
 
     SetTabOrder({Option1, Option2, Option3, Option4, Option5, Option6, Option7, Option8, Option9,
                  Option10, Check1, Check3, Check2, Check4, Dir1, Drive1, File1, Command4, Command1});
@@ -130,29 +135,29 @@ void Form1::createControls()
 
 void Form1::createMenus()
 {
-    File = menuBar()->addMenu(u"&File"_s);
-    EncodeSelected = File->addAction(u"Encode &selected"_s, this, &Form1::EncodeSelected_Click);
+    File = menuBar()->addMenu(tr("&File"));
+    EncodeSelected = File->addAction(tr("Encode &selected"), this, &Form1::EncodeSelected_Click);
     File->addSeparator();
-    Properties = File->addAction(u"&Properties"_s, this, &Form1::Properties_Click);
-    TagSelected = File->addAction(u"&Tag selected..."_s, this, &Form1::TagSelected_Click);
+    Properties = File->addAction(tr("&Properties"), this, &Form1::Properties_Click);
+    TagSelected = File->addAction(tr("&Tag selected..."), this, &Form1::TagSelected_Click);
     File->addSeparator();
-    Exit = File->addAction(u"E&xit"_s, this, &Form1::Exit_Click);
+    Exit = File->addAction(tr("E&xit"), this, &Form1::Exit_Click);
 
-    Options = menuBar()->addMenu(u"&Options"_s);
-    Setup = Options->addAction(u"&Setup"_s, this, &Form1::Setup_Click);
+    Options = menuBar()->addMenu(tr("&Options"));
+    Setup = Options->addAction(tr("&Setup"), this, &Form1::Setup_Click);
     Options->addSeparator();
-    Destination1 = Options->addAction(u"&Destination"_s, this, &Form1::Destination1_Click);
+    Destination1 = Options->addAction(tr("&Destination"), this, &Form1::Destination1_Click);
 
-    Help = menuBar()->addMenu(u"&Help"_s);
-    About = Help->addAction(u"&About"_s, this, &Form1::About_Click);
+    Help = menuBar()->addMenu(tr("&Help"));
+    About = Help->addAction(tr("&About"), this, &Form1::About_Click);
 
     Popup = new QMenu(u"Popup"_s, this);
     EncodeSelectedFiles =
-        Popup->addAction(u"Encode &selected"_s, this, &Form1::EncodeSelectedFiles_Click);
+        Popup->addAction(tr("Encode &selected"), this, &Form1::EncodeSelectedFiles_Click);
     Popup->addSeparator();
-    Props = Popup->addAction(u"&Properties"_s, this, &Form1::Props_Click);
+    Props = Popup->addAction(tr("&Properties"), this, &Form1::Props_Click);
     TagSelectedFiles =
-        Popup->addAction(u"&Tag selected..."_s, this, &Form1::TagSelectedFiles_Click);
+        Popup->addAction(tr("&Tag selected..."), this, &Form1::TagSelectedFiles_Click);
 }
 
 void Form1::Form_Load()
@@ -185,13 +190,63 @@ void Form1::Form_Unload()
         WriteSettings(file, {EncoderPath, Destination, DeleteWatch, LoadMode, Id3v2}, Dir1->path());
     if (!saved)
         showMessage(QMessageBox::Warning, windowTitle(),
-                    u"The settings could not be saved to \"%1\": %2"_s.arg(file, saved.message()));
+                    tr("The settings could not be saved to \"%1\": %2").arg(file, saved.message()));
 }
 
 void Form1::closeEvent(QCloseEvent *event)
 {
     Form_Unload();
     event->accept();
+}
+
+// Only file managers' URL lists are taken, and none while a dialog is open:
+// the dialog works on the directory shown.
+void Form1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls() && !QApplication::activeModalWidget())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent *event)
+{
+    if (!event->mimeData()->hasUrls() || QApplication::activeModalWidget())
+        return;
+    event->acceptProposedAction();
+    const PathsToOpen opening = InterpretUrls(event->mimeData()->urls());
+    // The file manager waits for the drop to end: the message comes after.
+    QTimer::singleShot(0, this, [this, opening] { OpenPaths(opening); });
+}
+
+void Form1::OpenPaths(const PathsToOpen &opening)
+{
+    PathsToOpen shown = opening;
+    // WAV files of the directory shown keep the tag data typed for it.
+    const bool listed =
+        !shown.wavNames.isEmpty() && shown.folder == Dir1->path()
+        && std::ranges::all_of(shown.wavNames, [this](const QString &name) {
+               return !File1->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty();
+           });
+    if (!shown.folder.isEmpty() && (listed || Dir1->setPath(shown.folder))) {
+        Drive1->selectVolumeOf(shown.folder);
+        File1->clearSelection();
+        int first = -1;
+        for (int i = 0; i < File1->count(); ++i) {
+            if (shown.wavNames.contains(File1->name(i))) {
+                File1->item(i)->setSelected(true);
+                first = first < 0 ? i : first;
+            }
+        }
+        if (first >= 0) // Properties edits the first of them
+            File1->setCurrentRow(first, QItemSelectionModel::NoUpdate);
+    } else if (!shown.folder.isEmpty()) { // gone since it was looked at
+        shown.leftOut.prepend(
+            QCoreApplication::translate("OpenedPaths", "%1: the folder cannot be read")
+                .arg(shown.folder));
+        shown.folder.clear();
+    }
+    const QString message = OpeningMessage(shown, File1->count());
+    if (!message.isEmpty())
+        showMessage(QMessageBox::Information, windowTitle(), message);
 }
 
 void Form1::Drive1_Change()
@@ -251,7 +306,7 @@ void Form1::Command1_Click()
             keepFocusFromTheScriptWindow();
         break;
     case EncodeOutcome::Kind::NothingSelected:
-        showMessage(QMessageBox::Warning, u"Yikes!"_s, u"Um... pick a file, Brainwick!"_s);
+        showMessage(QMessageBox::Warning, tr("Yikes!"), tr("Um... pick a file, Brainwick!"));
         break;
     case EncodeOutcome::Kind::Refused:
         showMessage(QMessageBox::Critical, windowTitle(), outcome.message);
@@ -320,8 +375,8 @@ void Form1::TagSelected_Click()
         }
     }
     if (files.isEmpty()) {
-        showMessage(QMessageBox::Information, u"Tag Selected Files"_s,
-                    u"No files are selected. Select the WAV files to tag in the list first."_s);
+        showMessage(QMessageBox::Information, tr("Tag Selected Files"),
+                    tr("No files are selected. Select the WAV files to tag in the list first."));
         return;
     }
     Form6 dialog(File1->path(), files, this, Id3v2 != Id3v2Version::None);
@@ -344,7 +399,7 @@ void Form1::TagSelectedFiles_Click()
 void Form1::Check4_Click()
 {
     if (Check4->isChecked() && DeleteWatch == 1)
-        showMessage(QMessageBox::Information, u"Warning"_s, AutoDeleteWarning);
+        showMessage(QMessageBox::Information, tr("Warning"), tr(AutoDeleteWarning));
 }
 
 void Form1::Command4_Click()
@@ -397,8 +452,8 @@ std::optional<ExistingMp3s> Form1::askAboutExistingMp3s(const QStringList &exist
     QMessageBox box(QMessageBox::Question, windowTitle(), ExistingMp3sQuestion(existingMp3s),
                     QMessageBox::NoButton, this, DialogFlags);
     box.setTextFormat(Qt::PlainText);
-    QPushButton *replace = box.addButton(u"&Replace"_s, QMessageBox::DestructiveRole);
-    QPushButton *skip = box.addButton(u"&Skip those files"_s, QMessageBox::AcceptRole);
+    QPushButton *replace = box.addButton(tr("&Replace"), QMessageBox::DestructiveRole);
+    QPushButton *skip = box.addButton(tr("&Skip those files"), QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(skip);
     box.exec();

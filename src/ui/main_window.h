@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/opened_paths.h"
 #include "app/program_location.h"
 #include "encode/encode_run.h"
 #include "tag/tag_entries.h"
@@ -33,6 +34,10 @@ public:
     // The interactive start-up: start values, then the settings, or the
     // Setup dialog when they cannot be read. Runs before the window shows.
     void Form_Load();
+
+    // Shows dropped or given folders and WAV files as a double click in the
+    // directory list would, selects the WAV files, and says what was not taken.
+    void OpenPaths(const PathsToOpen &opening);
 
     // Tests run the script themselves; the program opens a terminal.
     void setScriptStarter(ScriptStarter starter) { m_starter = std::move(starter); }
@@ -111,6 +116,8 @@ public Q_SLOTS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createControls();

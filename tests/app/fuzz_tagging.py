@@ -6,6 +6,8 @@ Usage: fuzz_tagging.py ENCODER [COUNT] [SEED]
 Every run must end by itself with status 0, 1 or 2; a file may only change
 in its last 125 bytes (a replaced tag) or grow by exactly 128 bytes (an
 appended one), and only the file the request names may change at all.
+Folders and WAV files (plain, quoted, ".") open the window there: with no
+display that is status 1 and a message naming the folder, and no change.
 """
 import os
 import random
@@ -37,9 +39,17 @@ def random_block(rng):
     return data
 
 
+# Paths a file manager's "Open With" passes; a double quote inside a name
+# makes a single argument a tagging request instead.
+OPENED = [b"dir", b"in.wav", b"b.wav", b'"dir"', b".", b"dir/", b"B.WAV"]
+QUOTED_NAMES = [b'My "live" takes', b'say "hi".wav']
+
+
 def random_arguments(rng):
     path = rng.choice(NAMES + [b"missing.mp3", b"", b"dir"])
-    form = rng.randrange(4)
+    form = rng.randrange(5)
+    if form == 4:
+        return [rng.choice(OPENED + QUOTED_NAMES) for _ in range(rng.randrange(1, 4))]
     if form == 0:
         return [path, random_block(rng)]
     if form == 1:
@@ -91,8 +101,9 @@ def main():
     changed = 0
     with tempfile.TemporaryDirectory() as directory:
         dir_bytes = os.fsencode(directory)
-        os.mkdir(os.path.join(dir_bytes, b"dir"))
-        for name in NAMES:
+        for folder in (b"dir", b'My "live" takes'):
+            os.mkdir(os.path.join(dir_bytes, folder))
+        for name in NAMES + [b"B.WAV", b'say "hi".wav']:
             content = b"\xff" * rng.randrange(100, 2000)
             if name == b"tagged.mp3":
                 content += b"TAG" + b"x" * 125
@@ -110,6 +121,9 @@ def main():
                 sys.exit(f"seed {seed}, vector {i}: hung: {arguments!r}")
             if run.returncode not in (0, 1, 2):
                 sys.exit(f"seed {seed}, vector {i}: status {run.returncode}: {arguments!r}")
+            if all(a in OPENED for a in arguments) and (
+                    run.returncode != 1 or b"a display is needed to show" not in run.stderr):
+                sys.exit(f"seed {seed}, vector {i}: no window for {arguments!r}: {run.stderr!r}")
             after = snapshot(dir_bytes)
             if set(before) != set(after):
                 sys.exit(f"seed {seed}, vector {i}: files appeared or vanished: {arguments!r}")

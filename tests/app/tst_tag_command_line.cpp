@@ -1,6 +1,10 @@
+#include "app/opened_paths.h"
 #include "app/tag_command_line.h"
 #include "tag/field_block.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -19,7 +23,92 @@ QString sampleBlock()
 class TestTagCommandLine : public QObject {
     Q_OBJECT
 
+    // album/ with a.wav, B.WAV, notes.txt and .hidden.wav; other/ with c.wav;
+    // empty/; and folders named with double quotes.
+    QTemporaryDir m_files;
+
+    QString file(const QString &name) const { return m_files.filePath(name); }
+
 private Q_SLOTS:
+    void initTestCase()
+    {
+        QDir root(m_files.path());
+        for (const QString &folder : {u"album"_s, u"other"_s, u"empty"_s, u"My \"live\" takes"_s,
+                                      u"ends in\""_s})
+            QVERIFY(root.mkdir(folder));
+        for (const QString &name : {u"album/a.wav"_s, u"album/B.WAV"_s, u"album/notes.txt"_s,
+                                    u"album/.hidden.wav"_s, u"other/c.wav"_s}) {
+            QFile wav(file(name));
+            QVERIFY(wav.open(QIODevice::WriteOnly));
+        }
+    }
+
+    // Dropped or given paths -> the folder shown, the WAVs selected in it,
+    // how many were left out, and what the user is told.
+    void openedPaths_data()
+    {
+        QTest::addColumn<QStringList>("paths");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<int>("leftOut");
+        QTest::addColumn<QString>("said"); // the start of the message; empty: none
+        const QString album = file(u"album"_s), other = file(u"other"_s);
+        QTest::newRow("nothing") << QStringList() << QString() << QStringList() << 0 << QString();
+        QTest::newRow("folder") << QStringList{album} << album << QStringList() << 0 << QString();
+        QTest::newRow("quoted folder") << QStringList{u'"' + album + u'"'} << album
+                                       << QStringList() << 0 << QString();
+        QTest::newRow("WAVs of one folder, one twice")
+            << QStringList{file(u"album/B.WAV"_s), file(u"album/a.wav"_s), file(u"album/B.WAV"_s)}
+            << album << QStringList{u"B.WAV"_s, u"a.wav"_s} << 0 << QString();
+        QTest::newRow("WAVs of two folders")
+            << QStringList{file(u"other/c.wav"_s), file(u"album/a.wav"_s)} << other
+            << QStringList{u"c.wav"_s} << 1 << u"The window shows \"%1\". Not taken:"_s.arg(other);
+        QTest::newRow("two folders") << QStringList{album, other} << album << QStringList() << 1
+                                     << u"The window shows"_s;
+        QTest::newRow("non-WAV, then a WAV")
+            << QStringList{file(u"album/notes.txt"_s), file(u"other/c.wav"_s)} << other
+            << QStringList{u"c.wav"_s} << 1 << u"The window shows"_s;
+        QTest::newRow("non-WAV alone") << QStringList{file(u"album/notes.txt"_s)} << QString()
+                                       << QStringList() << 1 << u"Nothing was opened:"_s;
+        QTest::newRow("hidden WAV") << QStringList{file(u"album/.hidden.wav"_s)} << QString()
+                                    << QStringList() << 1 << u"Nothing was opened:"_s;
+        QTest::newRow("vanished path") << QStringList{file(u"album/gone.wav"_s)} << QString()
+                                       << QStringList() << 1 << u"Nothing was opened:"_s;
+        QTest::newRow("folder with no WAVs") << QStringList{file(u"empty"_s)} << file(u"empty"_s)
+                                             << QStringList() << 0
+                                             << u"\"%1\" holds no WAV files."_s.arg(file(u"empty"_s));
+        QTest::newRow("a folder's WAV with the folder") << QStringList{album, file(u"album/a.wav"_s)}
+                                                        << album << QStringList{u"a.wav"_s} << 0
+                                                        << QString();
+    }
+    void openedPaths()
+    {
+        QFETCH(QStringList, paths);
+        QFETCH(QString, folder);
+        QFETCH(QStringList, selected);
+        QFETCH(int, leftOut);
+        QFETCH(QString, said);
+        const PathsToOpen opening = InterpretPaths(paths);
+        QCOMPARE(opening.folder, folder);
+        QCOMPARE(opening.wavNames, selected);
+        QCOMPARE(opening.leftOut.size(), leftOut);
+        const QString message = OpeningMessage(opening, folder == file(u"empty"_s) ? 0 : 2);
+        QVERIFY2(said.isEmpty() ? message.isEmpty() : message.startsWith(said), qPrintable(message));
+        for (const QString &line : opening.leftOut)
+            QVERIFY2(message.contains(line), qPrintable(line)); // each named with its reason
+    }
+
+    // Only local files are paths; a web address is named and left out.
+    void droppedUrls()
+    {
+        const PathsToOpen opening = InterpretUrls(
+            {QUrl::fromLocalFile(file(u"album/a.wav"_s)), QUrl(u"https://example.org/b.wav"_s)});
+        QCOMPARE(opening.folder, file(u"album"_s));
+        QCOMPARE(opening.wavNames, QStringList{u"a.wav"_s});
+        QCOMPARE(opening.leftOut,
+                 QStringList{u"https://example.org/b.wav: not a file on this computer"_s});
+    }
+
     void workedExample()
     {
         const QString path = u"/MP3/My song.mp3"_s;
@@ -182,6 +271,28 @@ private Q_SLOTS:
                                         << int(Mode::UsageError);
         QTest::newRow("--help") << QByteArrayList{"--help"} << int(Mode::Help);
         QTest::newRow("--version") << QByteArrayList{"--version"} << int(Mode::Version);
+        // Not a request, but folders or WAV files: the window opens there.
+        const auto named = [this](const QString &name) { return QFile::encodeName(file(name)); };
+        QTest::newRow("folder") << QByteArrayList{named(u"album"_s)} << int(Mode::Open);
+        QTest::newRow("working directory") << QByteArrayList{"."} << int(Mode::Open);
+        QTest::newRow("quoted folder") << QByteArrayList{'"' + named(u"album"_s) + '"'}
+                                       << int(Mode::Open);
+        QTest::newRow("WAVs of two folders")
+            << QByteArrayList{named(u"album/a.wav"_s), named(u"other/c.wav"_s)} << int(Mode::Open);
+        QTest::newRow("three WAVs") << QByteArrayList{named(u"album/a.wav"_s), named(u"album/B.WAV"_s),
+                                                      named(u"other/c.wav"_s)}
+                                    << int(Mode::Open);
+        QTest::newRow("folder name ending in a double quote")
+            << QByteArrayList{named(u"ends in\""_s)} << int(Mode::Open);
+        QTest::newRow("folder and a text file")
+            << QByteArrayList{named(u"album"_s), named(u"album/notes.txt"_s)}
+            << int(Mode::UsageError);
+        QTest::newRow("missing folder") << QByteArrayList{named(u"gone"_s)} << int(Mode::UsageError);
+        QTest::newRow("WAV and a 126-character block")
+            << QByteArrayList{named(u"album/a.wav"_s), block} << int(Mode::Tagging);
+        // A double quote in the middle makes a well-formed request: the rule stands.
+        QTest::newRow("folder named with a double quote")
+            << QByteArrayList{named(u"My \"live\" takes"_s)} << int(Mode::Tagging);
     }
     void modeDecision()
     {
@@ -190,6 +301,8 @@ private Q_SLOTS:
         const ModeDecision decision = DecideMode(arguments);
         QCOMPARE(int(decision.mode), mode);
         QCOMPARE(decision.problem.isEmpty(), decision.mode != ModeDecision::Mode::UsageError);
+        QCOMPARE(decision.paths.size(),
+                 decision.mode == ModeDecision::Mode::Open ? arguments.size() : 0);
     }
 };
 

@@ -8,6 +8,8 @@
 # XDG_CURRENT_DESKTOP=GNOME (Qt's GNOME theme and keyboard, as on GNOME, Xfce,
 # MATE, Cinnamon), GTK_THEME=Adwaita:dark, or QT6CT_FONT_POINTS=14 for qt6ct
 # with that font, set after the windows are built, as qt6ct does.
+# LANGUAGE=de or ja shows the windows in that language: titles and menu keys
+# are looked up in its catalogue.
 # Exits 77 (skipped) only where no X server can start here.
 set -eu
 build=$(cd "$1" && pwd)
@@ -71,6 +73,10 @@ exact_title() { # window $1 carries exactly $2 in both title properties
     old=$(xprop -id "$1" WM_NAME | sed 's/^[^"]*"\(.*\)"$/\1/')
     [ "$net" = "$2" ] && [ "$old" = "$2" ] || fail "title of \"$2\" reads \"$net\" / \"$old\""
 }
+text() { python3 "$source/tests/desktop/ui_text.py" "$source/translations" "$@"; }
+menu() { # alt+ the menu's key, then the entry's: menu CONTEXT MENU ENTRY
+    key "alt+$(text "$1" "$2" --key)" "$(text "$1" "$3" --key)"
+}
 actions() { xprop -id "$1" _NET_WM_ALLOWED_ACTIONS; }
 no_action() { ! actions "$1" | grep -q "$2" || fail "$3 offers $2"; }
 has_action() { actions "$1" | grep -q "$2" || fail "$3 lacks $2"; }
@@ -99,9 +105,9 @@ shot main-window
 # the file list: the unchosen bitrates are no tab stops.
 key Tab Tab Tab Tab Tab Tab Tab
 tag_current() { # $1 title: File > Properties on the current file
-    key alt+f p
-    properties=$(window_named "MP3 Properties")
-    exact_title "$properties" "MP3 Properties"
+    menu Form1 "&File" "&Properties"
+    properties=$(window_named "$(text Form4 "MP3 Properties")")
+    exact_title "$properties" "$(text Form4 "MP3 Properties")"
     no_action "$properties" _NET_WM_ACTION_MAXIMIZE_HORZ "the Properties dialog"
     xdotool type --delay 20 "$1"; key Tab
     xdotool type --delay 20 "The Band"; key Tab
@@ -120,9 +126,9 @@ key shift+Up # both files selected
 
 # The whole album at once: the dialog opens for both, Return presses Okay,
 # and with nothing ticked each file keeps its own tags.
-key alt+f t
-album=$(window_named "Tag Selected Files")
-exact_title "$album" "Tag Selected Files"
+menu Form1 "&File" "&Tag selected..."
+album=$(window_named "$(text Form6 "Tag Selected Files")")
+exact_title "$album" "$(text Form6 "Tag Selected Files")"
 no_action "$album" _NET_WM_ACTION_MAXIMIZE_HORZ "the Tag Selected Files dialog"
 shot tag-selected-dialog
 key Return
@@ -131,8 +137,8 @@ gone "$album"
 # Automatic delete (back past both lists), with its warning, then Encode.
 key shift+Tab shift+Tab shift+Tab
 key space
-warning=$(window_named "Warning")
-exact_title "$warning" "Warning"
+warning=$(window_named "$(text Form1 "Warning")")
+exact_title "$warning" "$(text Form1 "Warning")"
 no_action "$warning" _NET_WM_ACTION_MAXIMIZE_HORZ "the warning"
 shot warning-message
 key Return
@@ -162,9 +168,9 @@ gone "$script"
 
 # Setup: Enter in the directory list opens a directory and nothing else.
 xdotool windowactivate --sync "$main"
-key alt+o s
-setup=$(window_named "Setup")
-exact_title "$setup" "Setup"
+menu Form1 "&Options" "&Setup"
+setup=$(window_named "$(text Form2 "Setup")")
+exact_title "$setup" "$(text Form2 "Setup")"
 no_action "$setup" _NET_WM_ACTION_MAXIMIZE_HORZ "the Setup dialog"
 shot setup-dialog
 key Tab Tab Tab Tab # from the chosen window mode past Okay, Cancel, drives to directories
@@ -174,9 +180,9 @@ key Escape
 gone "$setup"
 
 # Minimising a modal dialog must not hide the program.
-key alt+o d
-destination=$(window_named "Output Destination")
-exact_title "$destination" "Output Destination"
+menu Form1 "&Options" "&Destination"
+destination=$(window_named "$(text Form5 "Output Destination")")
+exact_title "$destination" "$(text Form5 "Output Destination")"
 shot destination-dialog
 xdotool windowminimize "$destination"
 sleep 1
@@ -184,14 +190,14 @@ xwininfo -id "$destination" | grep -q IsViewable || fail "a minimised dialog sta
 key Escape
 gone "$destination"
 
-key alt+h a
-about=$(window_named "About Sondrake")
-exact_title "$about" "About Sondrake"
+menu Form1 "&Help" "&About"
+about=$(window_named "$(text Form3 "About Sondrake")")
+exact_title "$about" "$(text Form3 "About Sondrake")"
 shot about-window
 key Return
 gone "$about"
 
-key alt+f x
+menu Form1 "&File" "E&xit"
 for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
 ! kill -0 "$program_pid" 2>/dev/null || fail "E&xit did not end the program"
 wait "$program_pid" || fail "the program ended with status $?"
@@ -202,13 +208,13 @@ rm "$program/encoder.ini"
 (cd "$work" && exec "$program/encoder") >"$work/program.log" 2>&1 &
 program_pid=$!
 pids="$pids $program_pid"
-setup=$(window_named "Setup")
+setup=$(window_named "$(text Form2 "Setup")")
 sleep 0.3
 eval "$(xwininfo -id "$setup" | sed -n 's/^ *Absolute upper-left X: *\(-*[0-9]*\)/x=\1/p; s/^ *Absolute upper-left Y: *\(-*[0-9]*\)/y=\1/p; s/^ *Width: *\([0-9]*\)/w=\1/p; s/^ *Height: *\([0-9]*\)/h=\1/p')"
 dx=$((x + w / 2 - 512)) dy=$((y + h / 2 - 384))
 [ "${dx#-}" -le 40 ] && [ "${dy#-}" -le 40 ] || fail "the first Setup is not centred (at $x,$y)"
 key Escape
 main=$(window_named "Trelvin Sondrake 1.41")
-key alt+f x
+menu Form1 "&File" "E&xit"
 wait "$program_pid" || fail "the program ended with status $?"
 echo "desktop session works"

@@ -5,6 +5,7 @@
 #include "program_style.h"
 #include "properties_dialog.h"
 #include "setup_dialog.h"
+#include "user_language.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -172,6 +173,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         UseProgramStyle();
+        UseUserLanguage(); // LANGUAGE: the windows in another language
         m_startFont = QApplication::font();
     }
     void cleanup() { QApplication::setFont(m_startFont); }

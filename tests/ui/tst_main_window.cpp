@@ -1,24 +1,31 @@
 #include "directory_list.h"
 #include "main_window.h"
 #include "setup_dialog.h"
+#include "user_language.h"
 #include "support/modal_watcher.h"
 #include "wav_file_list.h"
 
 #include <QCheckBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QScreen>
 #include <QTest>
+#include <QTranslator>
 
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -52,6 +59,7 @@ class TestMainWindow : public QObject {
 
     QTemporaryDir m_program; // the program's directory, with its settings
     QTemporaryDir m_wavs;
+    QTemporaryDir m_other; // d.wav, readme.txt and empty/, for drops
 
     void writeSettings(const QByteArray &bytes)
     {
@@ -82,6 +90,9 @@ private Q_SLOTS:
         QCOMPARE(::mkfifo(QFile::encodeName(m_wavs.filePath(u"fifo"_s)).constData(), 0600), 0);
         QVERIFY(QFile::link(m_wavs.filePath(u"fifo"_s), m_wavs.filePath(u"piped.wav"_s)));
         QVERIFY(QFile::link(m_wavs.filePath(u"b.wav"_s), m_wavs.filePath(u"linked.wav"_s)));
+        for (const QString &name : {u"d.wav"_s, u"readme.txt"_s})
+            touch(m_other.filePath(name));
+        QVERIFY(QDir(m_other.path()).mkdir(u"empty"_s));
     }
 
     void init() { writeSettings(settingsFor(m_program.path(), m_wavs.path())); }
@@ -305,7 +316,7 @@ private Q_SLOTS:
             const QByteArray bytes = file.readAll();
             QVERIFY(bytes.startsWith(QByteArray("[Directories]\r\nEncoderPath = /changed\r\nLastPath = "
                                                  + m_wavs.path().toUtf8() + "\r\n")));
-            QVERIFY(bytes.endsWith("SafeMode = 1\r\n[Switches]\r\nLoadMode = 1\r\n"));
+            QVERIFY(bytes.contains("SafeMode = 1\r\n[Switches]\r\nLoadMode = 1\r\n"));
             writeSettings(settingsFor(m_program.path(), m_wavs.path()));
         }
     }
@@ -334,6 +345,145 @@ private Q_SLOTS:
         QCOMPARE(window.EncoderPath, okay ? u"/"_s : m_program.path());
         QCOMPARE(window.LoadMode, qint16(okay ? 1 : 0));
         QCOMPARE(window.DeleteWatch, qint16(okay ? 0 : 1));
+    }
+
+    // Dropped URLs, through Qt's own drop events -> the directory shown, the
+    // files selected, and the message (its start; empty: none). The window
+    // starts on the WAV directory with an edited entry.
+    void drops_data()
+    {
+        QTest::addColumn<QStringList>("urls");
+        QTest::addColumn<bool>("dialogOpen");
+        QTest::addColumn<QString>("directory");
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<QString>("said");
+        const auto file = [](const QTemporaryDir &dir, const QString &name) {
+            return QUrl::fromLocalFile(dir.filePath(name)).toString();
+        };
+        const QString wavs = m_wavs.path(), other = m_other.path();
+        QTest::newRow("folder") << QStringList{QUrl::fromLocalFile(other).toString()} << false
+                                << other << QStringList() << QString();
+        QTest::newRow("WAVs of one folder")
+            << QStringList{file(m_wavs, u"b.wav"_s), file(m_wavs, u"A.WAV"_s)} << false << wavs
+            << QStringList{u"A.WAV"_s, u"b.wav"_s} << QString();
+        QTest::newRow("WAVs of two folders")
+            << QStringList{file(m_other, u"d.wav"_s), file(m_wavs, u"b.wav"_s)} << false << other
+            << QStringList{u"d.wav"_s}
+            << u"The window shows \"%1\". Not taken:\n\n%2: not in the folder shown"_s.arg(
+                   other, m_wavs.filePath(u"b.wav"_s));
+        QTest::newRow("a non-WAV") << QStringList{file(m_other, u"readme.txt"_s)} << false << wavs
+                                   << QStringList() << u"Nothing was opened:"_s;
+        QTest::newRow("a vanished path") << QStringList{file(m_other, u"gone.wav"_s)} << false
+                                         << wavs << QStringList() << u"Nothing was opened:"_s;
+        QTest::newRow("a folder with no WAVs")
+            << QStringList{QUrl::fromLocalFile(m_other.filePath(u"empty"_s)).toString()} << false
+            << m_other.filePath(u"empty"_s) << QStringList()
+            << u"\"%1\" holds no WAV files."_s.arg(m_other.filePath(u"empty"_s));
+        QTest::newRow("a web address") << QStringList{u"https://example.org/a.wav"_s} << false
+                                       << wavs << QStringList() << u"Nothing was opened:"_s;
+        QTest::newRow("while a dialog is open") << QStringList{QUrl::fromLocalFile(other).toString()}
+                                                << true << wavs << QStringList() << QString();
+    }
+    void drops()
+    {
+        QFETCH(QStringList, urls);
+        QFETCH(bool, dialogOpen);
+        QFETCH(QString, directory);
+        QFETCH(QStringList, selected);
+        QFETCH(QString, said);
+        Form1 window(m_program.path());
+        window.Form_Load();
+        window.show();
+        window.List1[0] = u"edited"_s;
+        const QStringList entriesBefore = window.List1;
+        std::optional<QDialog> dialog;
+        if (dialogOpen) {
+            dialog.emplace(&window);
+            dialog->setModal(true);
+            dialog->show();
+        }
+        QMimeData data;
+        data.setUrls(QUrl::fromStringList(urls));
+        const QPoint where = window.rect().center();
+        QDragEnterEvent enter(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &enter);
+        QCOMPARE(enter.isAccepted(), !dialogOpen);
+        QDropEvent drop(QPointF(where), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &drop);
+        dialog.reset();
+        QStringList messages;
+        ModalWatcher watcher([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box);
+            messages << box->text();
+            box->accept();
+        });
+        QTest::qWait(50); // the drop's message comes once the drop has ended
+        QCOMPARE(window.Dir1->path(), directory);
+        QCOMPARE(window.File1->path(), directory);
+        QCOMPARE(selectedRows(window.File1).size(), selected.size());
+        for (int row : selectedRows(window.File1))
+            QVERIFY(selected.contains(window.File1->name(row)));
+        if (!selected.isEmpty()) // Properties edits the first of them
+            QCOMPARE(window.File1->name(window.File1->currentRow()), selected.first());
+        // A directory shown anew starts its entries afresh.
+        QCOMPARE(window.List1, directory == m_wavs.path()
+                                   ? entriesBefore
+                                   : QStringList(window.File1->count(), QString(125, u' ')));
+        QCOMPARE(messages.size(), said.isEmpty() ? 0 : 1);
+        if (!said.isEmpty())
+            QVERIFY2(messages.first().startsWith(said), qPrintable(messages.first()));
+    }
+
+    // A given folder shown is the last directory Exit saves.
+    void exitSavesTheFolderShown()
+    {
+        Form1 window(m_program.path());
+        window.Form_Load();
+        window.OpenPaths(InterpretPaths({m_other.path()}));
+        window.Exit->trigger();
+        QFile file(m_program.filePath(u"encoder.ini"_s));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains(QByteArray("\r\nLastPath = " + m_other.path().toUtf8() + "\r\n")));
+    }
+
+    // The user's languages -> the catalogue; English and "C" are the source.
+    void catalogueChoice_data()
+    {
+        QTest::addColumn<QStringList>("languages");
+        QTest::addColumn<QString>("catalogue");
+        QTest::newRow("C") << QStringList{u"C"_s} << QString();
+        QTest::newRow("English first") << QStringList{u"en_GB"_s, u"de"_s} << QString();
+        QTest::newRow("German") << QStringList{u"de-DE"_s, u"en-US"_s} << u"de"_s;
+        QTest::newRow("Brazil") << QStringList{u"pt_BR"_s} << u"pt_BR"_s;
+        QTest::newRow("Portugal takes Brazil's") << QStringList{u"pt_PT"_s} << u"pt_BR"_s;
+        QTest::newRow("Canadian French") << QStringList{u"fr-CA"_s} << u"fr"_s;
+        QTest::newRow("none for Dutch, then Japanese") << QStringList{u"nl"_s, u"ja"_s} << u"ja"_s;
+        QTest::newRow("none at all") << QStringList{u"nl"_s} << QString();
+    }
+    void catalogueChoice()
+    {
+        QFETCH(QStringList, languages);
+        QFETCH(QString, catalogue);
+        const QStringList available{u"de"_s, u"es"_s, u"fr"_s, u"ja"_s, u"pt_BR"_s, u"ru"_s};
+        QCOMPARE(CatalogueFor(languages, available), catalogue);
+    }
+
+    // Every catalogue is built in and speaks; the source stays English.
+    void cataloguesLoad()
+    {
+        for (const QString &language : {u"de"_s, u"es"_s, u"fr"_s, u"ja"_s, u"pt_BR"_s, u"ru"_s}) {
+            QTranslator translator;
+            QVERIFY(translator.load(u":/i18n/trelvin-sondrake_"_s + language));
+            QVERIFY(QCoreApplication::installTranslator(&translator));
+            Form1 window(m_program.path());
+            QVERIFY2(window.File->title() != u"&File"_s, qPrintable(language));
+            QVERIFY(window.File->title().contains(u'&'));
+            QCoreApplication::removeTranslator(&translator);
+        }
+        Form1 window(m_program.path());
+        QCOMPARE(window.File->title(), u"&File"_s);
+        QCOMPARE(window.Frame2->title(), u"Encoding bitrate (kbits/s)"_s);
     }
 
     void startupOpensSetupBeforeTheWindowShows_data()

@@ -1,0 +1,317 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>DirectoryList</name>
+    <message>
+        <source>Directories</source>
+        <translation>Pastas</translation>
+    </message>
+</context>
+<context>
+    <name>DriveList</name>
+    <message>
+        <source>File systems</source>
+        <translation>Sistemas de arquivos</translation>
+    </message>
+</context>
+<context>
+    <name>EncodeCheck</name>
+    <message>
+        <source>The destination directory &quot;%1&quot; does not exist. Choose another one with the Destination button.</source>
+        <translation>A pasta de destino “%1” não existe. Escolha outra com o botão Destino.</translation>
+    </message>
+    <message>
+        <source>The encoder L3ENC was not found in &quot;%1&quot;. Choose its directory with Options, Setup.</source>
+        <translation>O codificador L3ENC não foi encontrado em “%1”. Escolha a pasta dele em Opções, Configuração.</translation>
+    </message>
+    <message>
+        <source>The selected files no longer exist in &quot;%1&quot;: %2</source>
+        <translation>Os arquivos selecionados não existem mais em “%1”: %2</translation>
+    </message>
+    <message>
+        <source>These selected files would all become &quot;%1&quot;: %2. Select only one of them.</source>
+        <translation>Todos estes arquivos selecionados virariam “%1”: %2. Selecione só um deles.</translation>
+    </message>
+    <message>
+        <source>The destination&apos;s file system (FAT, exFAT or NTFS) cannot hold the MP3 names of these selected files (no &quot; * : &lt; &gt; ? \ | in names): %1. Rename them first.</source>
+        <translation>O sistema de arquivos do destino (FAT, exFAT ou NTFS) não aceita os nomes MP3 destes arquivos selecionados (sem &quot; * : &lt; &gt; ? \ | nos nomes): %1. Renomeie-os primeiro.</translation>
+    </message>
+    <message>
+        <source>An MP3 file exists already in the destination and would be replaced:</source>
+        <translation>Já existe um arquivo MP3 no destino, que seria substituído:</translation>
+    </message>
+    <message>
+        <source>%1 MP3 files exist already in the destination and would be replaced:</source>
+        <translation>Já existem %1 arquivos MP3 no destino, que seriam substituídos:</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>… e mais %1</translation>
+    </message>
+    <message>
+        <source>Replace them, skip those files, or cancel?</source>
+        <translation>Substituí-los, pular esses arquivos ou cancelar?</translation>
+    </message>
+</context>
+<context>
+    <name>EncodeRun</name>
+    <message>
+        <source>Every selected file has its MP3 already; nothing was encoded.</source>
+        <translation>Todos os arquivos selecionados já têm seu MP3; nada foi codificado.</translation>
+    </message>
+    <message>
+        <source>The script could not be written: %1</source>
+        <translation>Não foi possível gravar o script: %1</translation>
+    </message>
+    <message>
+        <source>Cannot change to the encoder directory &quot;%1&quot;.</source>
+        <translation>Não é possível mudar para a pasta do codificador “%1”.</translation>
+    </message>
+    <message>
+        <source>Cannot start the script: %1</source>
+        <translation>Não é possível iniciar o script: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>You may regret this option if your WAV files are corrupt or the resulting MP3 does not meet your satisfaction.  Don&apos;t say I didn&apos;t warn you.</source>
+        <translation>Você pode se arrepender desta opção se seus arquivos WAV estiverem corrompidos ou se o MP3 resultante não o satisfizer.  Não diga que eu não avisei.</translation>
+    </message>
+    <message>
+        <source>Encoding bitrate (kbits/s)</source>
+        <translation>Taxa de bits da codificação (kbit/s)</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Downmixing (Stereo to mono)</source>
+        <translation>Mixagem (de estéreo para mono)</translation>
+    </message>
+    <message>
+        <source>CRC checking enabled</source>
+        <translation>Verificação CRC ativada</translation>
+    </message>
+    <message>
+        <source>High quality encoding</source>
+        <translation>Codificação de alta qualidade</translation>
+    </message>
+    <message>
+        <source>Automatic delete</source>
+        <translation>Exclusão automática</translation>
+    </message>
+    <message>
+        <source>(CAUTION!)</source>
+        <translation>(CUIDADO!)</translation>
+    </message>
+    <message>
+        <source>WAV selector</source>
+        <translation>Seletor de WAV</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Encode</source>
+        <translation>Codificar</translation>
+    </message>
+    <message>
+        <source>WAV files</source>
+        <translation>Arquivos WAV</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>Encode &amp;selected</source>
+        <translation>&amp;Codificar seleção</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>&amp;Propriedades</translation>
+    </message>
+    <message>
+        <source>&amp;Tag selected...</source>
+        <translation>&amp;Etiquetar seleção...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>&amp;Configuração</translation>
+    </message>
+    <message>
+        <source>&amp;Destination</source>
+        <translation>&amp;Destino</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Sobre</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to &quot;%1&quot;: %2</source>
+        <translation>Não foi possível salvar as configurações em “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Yikes!</source>
+        <translation>Eita!</translation>
+    </message>
+    <message>
+        <source>Um... pick a file, Brainwick!</source>
+        <translation>Hum… escolha um arquivo, gênio!</translation>
+    </message>
+    <message>
+        <source>Tag Selected Files</source>
+        <translation>Etiquetar arquivos selecionados</translation>
+    </message>
+    <message>
+        <source>No files are selected. Select the WAV files to tag in the list first.</source>
+        <translation>Nenhum arquivo selecionado. Selecione primeiro na lista os arquivos WAV a etiquetar.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Substituir</translation>
+    </message>
+    <message>
+        <source>&amp;Skip those files</source>
+        <translation>&amp;Pular esses arquivos</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>About Sondrake</source>
+        <translation>Sobre o Sondrake</translation>
+    </message>
+    <message>
+        <source>Trelvin Sondrake icon</source>
+        <translation>Ícone do Trelvin Sondrake</translation>
+    </message>
+    <message>
+        <source>Visit the official home page at
+</source>
+        <translation>Visite a página oficial em
+</translation>
+    </message>
+    <message>
+        <source>eMail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>eMail the author at </source>
+        <translation>Escreva ao autor em </translation>
+    </message>
+    <message>
+        <source>This release is deemed as donation-ware.   There are no</source>
+        <translation>Esta versão é considerada donationware.   Não há nenhuma</translation>
+    </message>
+    <message>
+        <source>obligations; however, monetary contributions are greatly</source>
+        <translation>obrigação; no entanto, contribuições em dinheiro são muito</translation>
+    </message>
+    <message>
+        <source>appreciated and would help support the development of </source>
+        <translation>bem-vindas e ajudariam a apoiar o desenvolvimento deste </translation>
+    </message>
+    <message>
+        <source>this and other projects in the future.  Please send your</source>
+        <translation>e de outros projetos no futuro.  Envie seu cheque ou</translation>
+    </message>
+    <message>
+        <source>check or money order to:</source>
+        <translation>vale postal para:</translation>
+    </message>
+    <message>
+        <source>Cool!</source>
+        <translation>Legal!</translation>
+    </message>
+</context>
+<context>
+    <name>Form5</name>
+    <message>
+        <source>Output Destination</source>
+        <translation>Destino da saída</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>OpenedPaths</name>
+    <message>
+        <source>%1: not found</source>
+        <translation>%1: não encontrado</translation>
+    </message>
+    <message>
+        <source>%1: not a WAV file</source>
+        <translation>%1: não é um arquivo WAV</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be read</source>
+        <translation>%1: a pasta não pode ser lida</translation>
+    </message>
+    <message>
+        <source>%1: only one folder is shown at a time</source>
+        <translation>%1: só uma pasta é mostrada por vez</translation>
+    </message>
+    <message>
+        <source>%1: not in the folder shown</source>
+        <translation>%1: não está na pasta mostrada</translation>
+    </message>
+    <message>
+        <source>%1: not a file on this computer</source>
+        <translation>%1: não é um arquivo deste computador</translation>
+    </message>
+    <message>
+        <source>Nothing was opened:</source>
+        <translation>Nada foi aberto:</translation>
+    </message>
+    <message>
+        <source>The window shows &quot;%1&quot;. Not taken:</source>
+        <translation>A janela mostra “%1”. Não incluídos:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no WAV files.</source>
+        <translation>“%1” não contém arquivos WAV.</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptStarter</name>
+    <message>
+        <source>%1, so the encoding runs in the background. Its output goes to &quot;%2&quot;.</source>
+        <translation>%1, então a codificação roda em segundo plano. A saída dela vai para “%2”.</translation>
+    </message>
+    <message>
+        <source>No terminal window can be opened here</source>
+        <translation>Nenhuma janela de terminal pode ser aberta aqui</translation>
+    </message>
+    <message>
+        <source>The terminal window could not be opened (%1: %2)</source>
+        <translation>Não foi possível abrir a janela de terminal (%1: %2)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,317 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>DirectoryList</name>
+    <message>
+        <source>Directories</source>
+        <translation>Папки</translation>
+    </message>
+</context>
+<context>
+    <name>DriveList</name>
+    <message>
+        <source>File systems</source>
+        <translation>Файловые системы</translation>
+    </message>
+</context>
+<context>
+    <name>EncodeCheck</name>
+    <message>
+        <source>The destination directory &quot;%1&quot; does not exist. Choose another one with the Destination button.</source>
+        <translation>Папка назначения «%1» не существует. Выберите другую кнопкой «Назначение».</translation>
+    </message>
+    <message>
+        <source>The encoder L3ENC was not found in &quot;%1&quot;. Choose its directory with Options, Setup.</source>
+        <translation>Кодировщик L3ENC не найден в «%1». Выберите его папку в меню Параметры, Настройка.</translation>
+    </message>
+    <message>
+        <source>The selected files no longer exist in &quot;%1&quot;: %2</source>
+        <translation>Выбранных файлов больше нет в «%1»: %2</translation>
+    </message>
+    <message>
+        <source>These selected files would all become &quot;%1&quot;: %2. Select only one of them.</source>
+        <translation>Все эти выбранные файлы стали бы «%1»: %2. Выберите только один из них.</translation>
+    </message>
+    <message>
+        <source>The destination&apos;s file system (FAT, exFAT or NTFS) cannot hold the MP3 names of these selected files (no &quot; * : &lt; &gt; ? \ | in names): %1. Rename them first.</source>
+        <translation>Файловая система назначения (FAT, exFAT или NTFS) не допускает имена MP3 этих выбранных файлов (в именах нельзя &quot; * : &lt; &gt; ? \ |): %1. Сначала переименуйте их.</translation>
+    </message>
+    <message>
+        <source>An MP3 file exists already in the destination and would be replaced:</source>
+        <translation>В папке назначения уже есть файл MP3, он будет заменён:</translation>
+    </message>
+    <message>
+        <source>%1 MP3 files exist already in the destination and would be replaced:</source>
+        <translation>В папке назначения уже есть файлы MP3 (%1 шт.), они будут заменены:</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>… и ещё %1</translation>
+    </message>
+    <message>
+        <source>Replace them, skip those files, or cancel?</source>
+        <translation>Заменить их, пропустить эти файлы или отменить?</translation>
+    </message>
+</context>
+<context>
+    <name>EncodeRun</name>
+    <message>
+        <source>Every selected file has its MP3 already; nothing was encoded.</source>
+        <translation>У каждого выбранного файла уже есть MP3; ничего не закодировано.</translation>
+    </message>
+    <message>
+        <source>The script could not be written: %1</source>
+        <translation>Не удалось записать скрипт: %1</translation>
+    </message>
+    <message>
+        <source>Cannot change to the encoder directory &quot;%1&quot;.</source>
+        <translation>Не удаётся перейти в папку кодировщика «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot start the script: %1</source>
+        <translation>Не удаётся запустить скрипт: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>You may regret this option if your WAV files are corrupt or the resulting MP3 does not meet your satisfaction.  Don&apos;t say I didn&apos;t warn you.</source>
+        <translation>Вы можете пожалеть об этом параметре, если ваши файлы WAV повреждены или полученный MP3 вас не устроит.  Не говорите потом, что я не предупреждал.</translation>
+    </message>
+    <message>
+        <source>Encoding bitrate (kbits/s)</source>
+        <translation>Битрейт кодирования (кбит/с)</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Downmixing (Stereo to mono)</source>
+        <translation>Сведение (стерео в моно)</translation>
+    </message>
+    <message>
+        <source>CRC checking enabled</source>
+        <translation>Проверка CRC включена</translation>
+    </message>
+    <message>
+        <source>High quality encoding</source>
+        <translation>Высокое качество кодирования</translation>
+    </message>
+    <message>
+        <source>Automatic delete</source>
+        <translation>Автоматическое удаление</translation>
+    </message>
+    <message>
+        <source>(CAUTION!)</source>
+        <translation>(ОСТОРОЖНО!)</translation>
+    </message>
+    <message>
+        <source>WAV selector</source>
+        <translation>Выбор WAV</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Назначение</translation>
+    </message>
+    <message>
+        <source>Encode</source>
+        <translation>Кодировать</translation>
+    </message>
+    <message>
+        <source>WAV files</source>
+        <translation>Файлы WAV</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>Encode &amp;selected</source>
+        <translation>&amp;Кодировать выбранные</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>&amp;Свойства</translation>
+    </message>
+    <message>
+        <source>&amp;Tag selected...</source>
+        <translation>&amp;Теги выбранных...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Параметры</translation>
+    </message>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>&amp;Настройка</translation>
+    </message>
+    <message>
+        <source>&amp;Destination</source>
+        <translation>Папка &amp;назначения</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;О программе</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to &quot;%1&quot;: %2</source>
+        <translation>Не удалось сохранить настройки в «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Yikes!</source>
+        <translation>Ой!</translation>
+    </message>
+    <message>
+        <source>Um... pick a file, Brainwick!</source>
+        <translation>Э-э… выбери файл, умник!</translation>
+    </message>
+    <message>
+        <source>Tag Selected Files</source>
+        <translation>Теги выбранных файлов</translation>
+    </message>
+    <message>
+        <source>No files are selected. Select the WAV files to tag in the list first.</source>
+        <translation>Файлы не выбраны. Сначала выберите в списке файлы WAV, которым нужны теги.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Заменить</translation>
+    </message>
+    <message>
+        <source>&amp;Skip those files</source>
+        <translation>&amp;Пропустить эти файлы</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>About Sondrake</source>
+        <translation>О программе Sondrake</translation>
+    </message>
+    <message>
+        <source>Trelvin Sondrake icon</source>
+        <translation>Значок Trelvin Sondrake</translation>
+    </message>
+    <message>
+        <source>Visit the official home page at
+</source>
+        <translation>Официальная домашняя страница:
+</translation>
+    </message>
+    <message>
+        <source>eMail</source>
+        <translation>Почта</translation>
+    </message>
+    <message>
+        <source>eMail the author at </source>
+        <translation>Написать автору: </translation>
+    </message>
+    <message>
+        <source>This release is deemed as donation-ware.   There are no</source>
+        <translation>Эта версия распространяется как donationware.   Никаких</translation>
+    </message>
+    <message>
+        <source>obligations; however, monetary contributions are greatly</source>
+        <translation>обязательств нет, однако денежные пожертвования очень</translation>
+    </message>
+    <message>
+        <source>appreciated and would help support the development of </source>
+        <translation>приветствуются и помогут поддержать развитие этого </translation>
+    </message>
+    <message>
+        <source>this and other projects in the future.  Please send your</source>
+        <translation>и других проектов в будущем.  Пожалуйста, отправьте</translation>
+    </message>
+    <message>
+        <source>check or money order to:</source>
+        <translation>чек или денежный перевод по адресу:</translation>
+    </message>
+    <message>
+        <source>Cool!</source>
+        <translation>Здорово!</translation>
+    </message>
+</context>
+<context>
+    <name>Form5</name>
+    <message>
+        <source>Output Destination</source>
+        <translation>Папка назначения</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>OpenedPaths</name>
+    <message>
+        <source>%1: not found</source>
+        <translation>%1: не найден</translation>
+    </message>
+    <message>
+        <source>%1: not a WAV file</source>
+        <translation>%1: не файл WAV</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be read</source>
+        <translation>%1: папку нельзя прочитать</translation>
+    </message>
+    <message>
+        <source>%1: only one folder is shown at a time</source>
+        <translation>%1: одновременно показывается только одна папка</translation>
+    </message>
+    <message>
+        <source>%1: not in the folder shown</source>
+        <translation>%1: не в показанной папке</translation>
+    </message>
+    <message>
+        <source>%1: not a file on this computer</source>
+        <translation>%1: не файл на этом компьютере</translation>
+    </message>
+    <message>
+        <source>Nothing was opened:</source>
+        <translation>Ничего не открыто:</translation>
+    </message>
+    <message>
+        <source>The window shows &quot;%1&quot;. Not taken:</source>
+        <translation>В окне показана папка «%1». Не взяты:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no WAV files.</source>
+        <translation>В «%1» нет файлов WAV.</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptStarter</name>
+    <message>
+        <source>%1, so the encoding runs in the background. Its output goes to &quot;%2&quot;.</source>
+        <translation>%1, поэтому кодирование идёт в фоне. Его вывод записывается в «%2».</translation>
+    </message>
+    <message>
+        <source>No terminal window can be opened here</source>
+        <translation>Здесь нельзя открыть окно терминала</translation>
+    </message>
+    <message>
+        <source>The terminal window could not be opened (%1: %2)</source>
+        <translation>Не удалось открыть окно терминала (%1: %2)</translation>
+    </message>
+</context>
+</TS>
