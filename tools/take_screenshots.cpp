@@ -1,6 +1,6 @@
 // Renders every window with sample content into PNG files, for the README
 // and for checking the layout by eye: take_screenshots OUTPUT-DIR WAV-DIR
-// (run under a display, e.g. xvfb-run).
+// (run under a display, e.g. xvfb-run; LANGUAGE=de shows them in German).
 
 #include "about_window.h"
 #include "destination_dialog.h"
@@ -10,6 +10,7 @@
 #include "properties_dialog.h"
 #include "setup_dialog.h"
 #include "tag_selected_dialog.h"
+#include "user_language.h"
 #include "wav_file_list.h"
 
 #include <QApplication>
@@ -40,6 +41,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     UseProgramStyle(); // as the program shows itself
+    UseUserLanguage();
     QApplication::setWindowIcon(QIcon(u":/trelvin-sondrake.png"_s));
     if (argc != 3) {
         std::fprintf(stderr, "usage: take_screenshots OUTPUT-DIR WAV-DIR\n");

@@ -195,6 +195,14 @@
         <source>&amp;Skip those files</source>
         <translation>Diese Dateien ü&amp;berspringen</translation>
     </message>
+    <message>
+        <source>Critical</source>
+        <translation>Kritisch</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>

@@ -195,6 +195,14 @@
         <source>&amp;Skip those files</source>
         <translation>&amp;Omitir esos archivos</translation>
     </message>
+    <message>
+        <source>Critical</source>
+        <translation>Crítico</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>

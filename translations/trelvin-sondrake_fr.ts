@@ -195,6 +195,14 @@
         <source>&amp;Skip those files</source>
         <translation>&amp;Ignorer ces fichiers</translation>
     </message>
+    <message>
+        <source>Critical</source>
+        <translation>Critique</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>

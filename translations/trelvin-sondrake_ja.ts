@@ -195,6 +195,14 @@
         <source>&amp;Skip those files</source>
         <translation>これらのファイルをスキップ(&amp;S)</translation>
     </message>
+    <message>
+        <source>Critical</source>
+        <translation>重大なエラー</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>情報</translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>

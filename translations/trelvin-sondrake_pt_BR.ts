@@ -195,6 +195,14 @@
         <source>&amp;Skip those files</source>
         <translation>&amp;Pular esses arquivos</translation>
     </message>
+    <message>
+        <source>Critical</source>
+        <translation>Crítico</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informação</translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>

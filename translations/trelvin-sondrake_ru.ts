@@ -195,6 +195,14 @@
         <source>&amp;Skip those files</source>
         <translation>&amp;Пропустить эти файлы</translation>
     </message>
+    <message>
+        <source>Critical</source>
+        <translation>Критическая ошибка</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>

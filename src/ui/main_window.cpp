@@ -25,7 +25,6 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMetaEnum>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -470,8 +469,16 @@ void Form1::showMessage(QMessageBox::Icon icon, const QString &caption, const QS
     box.setTextFormat(Qt::PlainText); // a file name that looks like markup stays a name
     // The icon tells a screen reader's user what kind of message it is, too.
     if (auto *picture = box.findChild<QLabel *>(u"qt_msgboxex_icon_label"_s)) {
-        const char *kind = QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(icon);
-        picture->setAccessibleName(QString::fromLatin1(kind));
+        switch (icon) {
+        case QMessageBox::Warning:
+            picture->setAccessibleName(tr("Warning"));
+            break;
+        case QMessageBox::Critical:
+            picture->setAccessibleName(tr("Critical"));
+            break;
+        default:
+            picture->setAccessibleName(tr("Information"));
+        }
     }
     box.exec();
 }
