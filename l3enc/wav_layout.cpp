@@ -64,8 +64,8 @@ std::string secondsText(double frames, int sampleRate)
 std::string seconds(std::int64_t bytes, const WavLayout &layout)
 {
     const double framesPerBlock = layout.blockCoded ? layout.framesPerBlock : 1;
-    return secondsText(layout.blockAlign > 0 ? double(bytes / layout.blockAlign) * framesPerBlock : 0,
-                       layout.sampleRate);
+    const std::int64_t wholeBlocks = layout.blockAlign > 0 ? bytes / layout.blockAlign : 0;
+    return secondsText(double(wholeBlocks) * framesPerBlock, layout.sampleRate);
 }
 
 struct Walk {

@@ -186,7 +186,7 @@ Result WriteMp3Tags(const QByteArray &path, const Id3v1Tag &trailer,
         return Result::failure(Module1::DescribeFailure({Module1::TagWriteFailure::GenreOutOfRange}));
     QByteArray content;
     FileId before;
-    if (const Result read = readWhole(path, content, before); !read)
+    if (Result read = readWhole(path, content, before); !read)
         return read;
     if (content.size() <= Module1::TagTrailerSize)
         return Result::failure(Module1::DescribeFailure({Module1::TagWriteFailure::TooShort}));

@@ -266,7 +266,8 @@ private Q_SLOTS:
         QCOMPARE(process.exitCode(), 1); // an empty file is no WAV
         QVERIFY2(errors.startsWith(QByteArray("L3ENC: " + shown + ": ")), errors.constData());
         QCOMPARE(errors.count('\n'), 1);
-        for (const char c : errors.chopped(1))
+        const QByteArray line = errors.chopped(1);
+        for (const char c : line)
             QVERIFY2(uchar(c) >= 0x20 && uchar(c) != 0x7F && uchar(c) != 0xFF, errors.constData());
     }
 
