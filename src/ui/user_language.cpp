@@ -25,8 +25,11 @@ void install(const QString &file, const QString &directory)
 
 } // namespace
 
-QString CatalogueFor(const QStringList &userLanguages, const QStringList &available)
+QString CatalogueFor(const QString &messagesLocale, const QStringList &userLanguages,
+                     const QStringList &available)
 {
+    if (messagesLocale.isEmpty() || messagesLocale == u"C"_s || messagesLocale == u"POSIX"_s)
+        return {};
     for (const QString &name : userLanguages) {
         const QLocale locale(name);
         if (locale.language() == QLocale::C || locale.language() == QLocale::English)
@@ -48,7 +51,14 @@ void UseUserLanguage()
     const QStringList files = QDir(CatalogueDirectory).entryList({CataloguePrefix + u"*.qm"_s});
     for (const QString &file : files)
         available << file.mid(CataloguePrefix.size()).chopped(3);
-    const QString catalogue = CatalogueFor(QLocale::system().uiLanguages(), available);
+    QString messagesLocale;
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        messagesLocale = qEnvironmentVariable(variable);
+        if (!messagesLocale.isEmpty())
+            break;
+    }
+    const QString catalogue =
+        CatalogueFor(messagesLocale, QLocale::system().uiLanguages(), available);
     if (catalogue.isEmpty())
         return;
     install(CataloguePrefix + catalogue, CatalogueDirectory);

@@ -15,7 +15,11 @@ import xml.etree.ElementTree as tree
 
 
 def catalogue(directory):
-    wanted = os.environ.get("LANGUAGE") or os.environ.get("LC_ALL") or os.environ.get("LANG", "")
+    messages = (os.environ.get("LC_ALL") or os.environ.get("LC_MESSAGES")
+                or os.environ.get("LANG") or "C")
+    if messages in ("C", "POSIX"):  # as gettext: the source texts
+        return None
+    wanted = os.environ.get("LANGUAGE") or messages
     for name in wanted.split(":"):
         name = name.split(".")[0].replace("-", "_")
         if not name or name == "C" or name.startswith("en"):

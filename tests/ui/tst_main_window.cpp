@@ -450,23 +450,34 @@ private Q_SLOTS:
     // The user's languages -> the catalogue; English and "C" are the source.
     void catalogueChoice_data()
     {
+        QTest::addColumn<QString>("messages"); // LC_ALL, else LC_MESSAGES, else LANG
         QTest::addColumn<QStringList>("languages");
         QTest::addColumn<QString>("catalogue");
-        QTest::newRow("C") << QStringList{u"C"_s} << QString();
-        QTest::newRow("English first") << QStringList{u"en_GB"_s, u"de"_s} << QString();
-        QTest::newRow("German") << QStringList{u"de-DE"_s, u"en-US"_s} << u"de"_s;
-        QTest::newRow("Brazil") << QStringList{u"pt_BR"_s} << u"pt_BR"_s;
-        QTest::newRow("Portugal takes Brazil's") << QStringList{u"pt_PT"_s} << u"pt_BR"_s;
-        QTest::newRow("Canadian French") << QStringList{u"fr-CA"_s} << u"fr"_s;
-        QTest::newRow("none for Dutch, then Japanese") << QStringList{u"nl"_s, u"ja"_s} << u"ja"_s;
-        QTest::newRow("none at all") << QStringList{u"nl"_s} << QString();
+        const QString german = u"de_DE.UTF-8"_s;
+        QTest::newRow("C") << u"C"_s << QStringList{u"C"_s} << QString();
+        QTest::newRow("LANG=C whatever LANGUAGE says") << u"C"_s << QStringList{u"de"_s}
+                                                       << QString();
+        QTest::newRow("POSIX") << u"POSIX"_s << QStringList{u"de"_s} << QString();
+        QTest::newRow("C.UTF-8 lets LANGUAGE choose") << u"C.UTF-8"_s << QStringList{u"de"_s}
+                                                      << u"de"_s;
+        QTest::newRow("no locale set") << QString() << QStringList{u"de"_s} << QString();
+        QTest::newRow("English first") << german << QStringList{u"en_GB"_s, u"de"_s} << QString();
+        QTest::newRow("German") << german << QStringList{u"de-DE"_s, u"en-US"_s} << u"de"_s;
+        QTest::newRow("LANGUAGE over LANG") << u"en_US.UTF-8"_s << QStringList{u"ja"_s} << u"ja"_s;
+        QTest::newRow("Brazil") << german << QStringList{u"pt_BR"_s} << u"pt_BR"_s;
+        QTest::newRow("Portugal takes Brazil's") << german << QStringList{u"pt_PT"_s} << u"pt_BR"_s;
+        QTest::newRow("Canadian French") << german << QStringList{u"fr-CA"_s} << u"fr"_s;
+        QTest::newRow("none for Dutch, then Japanese") << german << QStringList{u"nl"_s, u"ja"_s}
+                                                       << u"ja"_s;
+        QTest::newRow("none at all") << german << QStringList{u"nl"_s} << QString();
     }
     void catalogueChoice()
     {
+        QFETCH(QString, messages);
         QFETCH(QStringList, languages);
         QFETCH(QString, catalogue);
         const QStringList available{u"de"_s, u"es"_s, u"fr"_s, u"ja"_s, u"pt_BR"_s, u"ru"_s};
-        QCOMPARE(CatalogueFor(languages, available), catalogue);
+        QCOMPARE(CatalogueFor(messages, languages, available), catalogue);
     }
 
     // Every catalogue is built in and speaks; the source stays English.
