@@ -68,6 +68,8 @@ say() {
 }
 # Whether L3ENC made the MP3 (3: made, but its WAV must stay).
 made() { [ "$status" -eq 0 ] || [ "$status" -eq 3 ]; }
+# Whether the MP3 got the tags asked for, or none were asked.
+tagged_as_asked() { case $tagged in none|0) return 0 ;; esac; why="its tag was not written"; return 1; }
 # An encoder's words as one line of printable text: no control character
 # (C0, DEL, C1) of another encoder reaches the terminal or a result file.
 printable() { LC_ALL=C sed 's/[[:cntrl:]]/?/g; s/\xc2[\x80-\x9f]/?/g'; }
@@ -146,6 +148,28 @@ QString indented(const QString &line)
     return u"    "_s + line;
 }
 
+// What the tagging run needs for the ID3v2 tag beyond the trailer's block, as
+// assignments a person can read on the tagging line: the whole texts, track,
+// disc and cover, and the receipt it hands on when it replaces the MP3.
+QString id3v2Assignments(const ScriptPlan &plan, const ScriptGroup &group)
+{
+    if (plan.id3v2 == Id3v2Version::None)
+        return {};
+    const TagExtras &tag = group.id3v2;
+    QString words = u"SONDRAKE_ID3V2="_s + Id3v2VersionWord(plan.id3v2) + u' ';
+    const std::pair<const char16_t *, const QString &> values[] = {
+        {u"TITLE", tag.whole.title},   {u"ARTIST", tag.whole.artist},
+        {u"ALBUM", tag.whole.album},   {u"YEAR", tag.whole.year},
+        {u"GENRE", tag.whole.genre},   {u"COMMENT", tag.whole.comment},
+        {u"TRACK", tag.track},         {u"DISC", tag.disc},
+        {u"COVER", tag.cover}};
+    for (const auto &[name, value] : values) {
+        if (!value.isEmpty())
+            words += u"SONDRAKE_"_s + QStringView(name) + u'=' + ShellQuote(value) + u' ';
+    }
+    return words + u"SONDRAKE_RECEIPT=\"$work/$n.receipt\" "_s;
+}
+
 QStringList groupLines(const ScriptPlan &plan, const ScriptGroup &group, qsizetype number)
 {
     const QString wav = ShellQuote(group.shortWavPath);
@@ -169,11 +193,12 @@ QStringList groupLines(const ScriptPlan &plan, const ScriptGroup &group, qsizety
         lines << indented(ifMade + u"mv -f -- "_s + ShellQuote(group.shortOutputPath) + u' '
                           + ShellQuote(renamed));
     if (group.fieldBlock)
-        lines << indented(ifMade + ShellQuote(plan.appPath + u"encoder"_s) + u' ' + mp3 + u' '
+        lines << indented(ifMade + id3v2Assignments(plan, group)
+                          + ShellQuote(plan.appPath + u"encoder"_s) + u' ' + mp3 + u' '
                           + ShellQuote(*group.fieldBlock) + u"; tagged=$?"_s);
     if (plan.switches.autoDelete)
-        lines << indented(ifMade + u"may_delete "_s + mp3 + u' ' + wav + u" && rm -f -- "_s + wav
-                          + u" && deleted=yes"_s);
+        lines << indented(ifMade + u"tagged_as_asked && may_delete "_s + mp3 + u' ' + wav
+                          + u" && rm -f -- "_s + wav + u" && deleted=yes"_s);
     lines << indented(u"finished $status $tagged $deleted"_s) << indented(u"give_slot"_s)
           << u") & groups=\"$groups $!\""_s;
     return lines;
