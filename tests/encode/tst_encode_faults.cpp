@@ -455,6 +455,26 @@ const QList<Row> &rows()
          },
          {{u"wav/more.wav"_s, Fate::Unchanged}, {u"mp3/more.mp3"_s, Fate::NewMp3, 1.0}},
          EncodeOutcome::Kind::Started, {}, nullptr, "0 WAV(s) deleted, 1 kept (more.wav: "},
+        {"a tag that cannot be written keeps the WAV",
+         [](Fixture &f) {
+             f.wav(u"wav/t.wav"_s, 0.5);
+             QVERIFY(QDir().mkpath(f.path(u"app"_s)));
+             f.file(u"app/encoder"_s, "#!/bin/sh\necho 'encoder: tag not written' >&2\nexit 1\n");
+             QVERIFY(QFile::setPermissions(f.path(u"app/encoder"_s),
+                                           QFile::ReadOwner | QFile::ExeOwner));
+             f.request.appPath = f.path(u"app/"_s);
+         },
+         {{u"wav/t.wav"_s, Fate::Unchanged}, {u"mp3/t.mp3"_s, Fate::NewMp3, 0.5}},
+         EncodeOutcome::Kind::Started, {}, nullptr, "(t.wav: its tag was not written)."},
+        {"the ID3v2 tag and a cover replace the MP3: its receipt follows, the WAV goes",
+         [](Fixture &f) {
+             f.wav(u"wav/c.wav"_s, 0.5);
+             f.file(u"wav/cover.jpg"_s, "\xFF\xD8\xFF\xE0 a JPEG's first bytes");
+             f.request.extras.append({{}, u"1/1"_s, {}, f.path(u"wav/cover.jpg"_s)});
+         },
+         {{u"wav/c.wav"_s, Fate::Deleted}, {u"mp3/c.mp3"_s, Fate::NewMp3, 0.5},
+          {u"wav/cover.jpg"_s, Fate::Unchanged}},
+         EncodeOutcome::Kind::Started, {}, nullptr, "1 WAV(s) deleted, 0 kept."},
         {"a float WAV with a NaN sample",
          [](Fixture &f) {
              QVERIFY(WriteWav(f.path(u"wav/nan.wav"_s), {2, 44100, SF_FORMAT_FLOAT, 1}));
