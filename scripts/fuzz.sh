@@ -1,9 +1,9 @@
 #!/bin/sh
 # Coverage-guided fuzzing (clang's libFuzzer) of the parsers of input from
 # outside, under AddressSanitizer and UndefinedBehaviorSanitizer: the WAV
-# chunk walker, the settings file, the tagging command line. Each target
-# runs SECONDS (default 60), one after another, from the seeds in
-# fuzz/corpus/<target> (written by real tools, never changed here) and what
+# chunk walker, the WAV tag reader, the settings file, the tagging command
+# line. Each target runs SECONDS (default 60), one after another, from the
+# seeds in fuzz/corpus/<target> (written by real tools, never changed here) and what
 # earlier runs found (build-fuzz/corpus/<target>). A crash, a hang or a leak
 # fails, and leaves its input in build-fuzz/findings/.
 #   sh scripts/fuzz.sh [SECONDS]
@@ -14,7 +14,7 @@ set -eu
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 sh scripts/install-deps.sh clang-14 libclang-rt-14-dev llvm-14
-targets="wav_layout settings_file tag_command_line"
+targets="wav_layout wav_tags settings_file tag_command_line"
 fuzzers=$(for target in $targets; do printf 'fuzz_%s ' "$target"; done)
 
 if [ "$seconds" = --coverage ]; then
@@ -26,6 +26,7 @@ if [ "$seconds" = --coverage ]; then
     for target in $targets; do
         case $target in
         wav_layout) sources=l3enc/wav_layout.cpp ;;
+        wav_tags) sources="src/tag/wav_tags.cpp src/tag/wav_tag_text.cpp" ;;
         settings_file) sources="src/settings/settings_file.cpp src/base/read_number.cpp" ;;
         tag_command_line) sources="src/app/tag_command_line.cpp src/tag/field_block.cpp" ;;
         esac
