@@ -205,6 +205,81 @@
     </message>
 </context>
 <context>
+    <name>Form2</name>
+    <message>
+        <source>Setup</source>
+        <translation>Einrichtung</translation>
+    </message>
+    <message>
+        <source>L3Enc Path</source>
+        <translation>L3Enc-Pfad</translation>
+    </message>
+    <message>
+        <source>Select the directory location of the L3Enc executable, L3ENC.EXE.  If your encoder program is named something else, you should rename it appropriately so this program will find it.</source>
+        <translation>Wählen Sie das Verzeichnis, in dem das L3Enc-Programm L3ENC.EXE liegt.  Heißt Ihr Encoder anders, benennen Sie ihn passend um, damit dieses Programm ihn findet.</translation>
+    </message>
+    <message>
+        <source>Run L3Enc...</source>
+        <translation>L3Enc ausführen...</translation>
+    </message>
+    <message>
+        <source>Minimized to Start Bar</source>
+        <translation>Minimiert in der Taskleiste</translation>
+    </message>
+    <message>
+        <source>Normal Window</source>
+        <translation>Normales Fenster</translation>
+    </message>
+    <message>
+        <source>ID3v2 tag for today&apos;s players</source>
+        <translation>ID3v2-Tag für heutige Player</translation>
+    </message>
+    <message>
+        <source>2.&amp;4, UTF-8</source>
+        <translation>2.&amp;4, UTF-8</translation>
+    </message>
+    <message>
+        <source>2.&amp;3, UTF-16</source>
+        <translation>2.&amp;3, UTF-16</translation>
+    </message>
+    <message>
+        <source>N&amp;one</source>
+        <translation>&amp;Keins</translation>
+    </message>
+    <message>
+        <source>Whole texts, track numbers and the cover, in UTF-8: what current players and phones read</source>
+        <translation>Ganze Texte, Titelnummern und das Cover in UTF-8: was heutige Player und Handys lesen</translation>
+    </message>
+    <message>
+        <source>The same in UTF-16, for older car stereos and players</source>
+        <translation>Dasselbe in UTF-16, für ältere Autoradios und Player</translation>
+    </message>
+    <message>
+        <source>Only the 128-byte ID3v1 tag: 30 Latin-1 characters a field</source>
+        <translation>Nur das 128-Byte-ID3v1-Tag: 30 Latin-1-Zeichen je Feld</translation>
+    </message>
+    <message>
+        <source>AutoDelete warning messages?</source>
+        <translation>Warnung bei automatischem Löschen?</translation>
+    </message>
+    <message>
+        <source>Yes (recommended)</source>
+        <translation>Ja (empfohlen)</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>Okay</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>Form3</name>
     <message>
         <source>About Sondrake</source>
@@ -254,6 +329,45 @@
     </message>
 </context>
 <context>
+    <name>Form4</name>
+    <message>
+        <source>MP3 Properties</source>
+        <translation>MP3-Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Interpret</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>Okay</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>Form5</name>
     <message>
         <source>Output Destination</source>
@@ -266,6 +380,163 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Form6</name>
+    <message>
+        <source>When ticked, %1 is set for every selected file</source>
+        <translation>Wenn angehakt, gilt %1 für jede ausgewählte Datei</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Interpret</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Tag Selected Files</source>
+        <translation>Ausgewählte Dateien taggen</translation>
+    </message>
+    <message>
+        <source>Titles</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>&amp;Keep each file&apos;s title</source>
+        <translation>Titel jeder Datei &amp;behalten</translation>
+    </message>
+    <message>
+        <source>Take titles from the file &amp;names</source>
+        <translation>Titel aus den Datei&amp;namen nehmen</translation>
+    </message>
+    <message>
+        <source>Number the tracks in list &amp;order</source>
+        <translation>Titel in &amp;Listenreihenfolge nummerieren</translation>
+    </message>
+    <message>
+        <source>Track numbers 1 to the number of files, in the order of the list, whatever the names say</source>
+        <translation>Titelnummern von 1 bis zur Anzahl der Dateien, in der Reihenfolge der Liste, was auch immer die Namen sagen</translation>
+    </message>
+    <message>
+        <source>&amp;Read tags from the WAVs</source>
+        <translation>Tags aus den WAVs l&amp;esen</translation>
+    </message>
+    <message>
+        <source>Tags the WAV files carry take the place of their entries&apos; texts; ticked fields still apply.</source>
+        <translation>Tags, die die WAV-Dateien tragen, ersetzen die Texte ihrer Einträge; angehakte Felder gelten weiterhin.</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>Okay</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Set for every selected file</source>
+        <translation>Für jede ausgewählte Datei setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Artist</source>
+        <translation>&amp;Interpret</translation>
+    </message>
+    <message>
+        <source>Al&amp;bum</source>
+        <translation>&amp;Album</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Jahr</translation>
+    </message>
+    <message>
+        <source>&amp;Genre</source>
+        <translation>&amp;Genre</translation>
+    </message>
+    <message>
+        <source>&amp;Comment</source>
+        <translation>&amp;Kommentar</translation>
+    </message>
+    <message>
+        <source>Front cover</source>
+        <translation>Cover</translation>
+    </message>
+    <message>
+        <source>Choose &amp;picture...</source>
+        <translation>Bild &amp;wählen...</translation>
+    </message>
+    <message>
+        <source>No p&amp;icture</source>
+        <translation>&amp;Ohne Bild</translation>
+    </message>
+    <message>
+        <source>Only an ID3v2 tag carries a cover, track numbers and whole texts; Setup switches it on.</source>
+        <translation>Nur ein ID3v2-Tag trägt ein Cover, Titelnummern und ganze Texte; die Einrichtung schaltet es ein.</translation>
+    </message>
+    <message>
+        <source> No cover is embedded.</source>
+        <translation> Es wird kein Cover eingebettet.</translation>
+    </message>
+    <message>
+        <source>No cover is embedded.</source>
+        <translation>Es wird kein Cover eingebettet.</translation>
+    </message>
+    <message>
+        <source>Embedded as each MP3&apos;s front cover:
+</source>
+        <translation>Eingebettet als Cover jeder MP3:
+</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Each selected file&apos;s tag as it will be stored</source>
+        <translation>Das Tag jeder ausgewählten Datei, wie es gespeichert wird</translation>
+    </message>
+    <message>
+        <source>JPEG or PNG pictures (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)</source>
+        <translation>JPEG- oder PNG-Bilder (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)</translation>
+    </message>
+    <message>
+        <source>None of the files carries tags of its own.</source>
+        <translation>Keine der Dateien trägt eigene Tags.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files carry tags of their own; the preview shows them.</source>
+        <translation>%1 von %2 Dateien tragen eigene Tags; die Vorschau zeigt sie.</translation>
+    </message>
+    <message>
+        <source>Some files could not be read:</source>
+        <translation>Einige Dateien konnten nicht gelesen werden:</translation>
     </message>
 </context>
 <context>

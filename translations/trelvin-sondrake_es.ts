@@ -205,6 +205,81 @@
     </message>
 </context>
 <context>
+    <name>Form2</name>
+    <message>
+        <source>Setup</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>L3Enc Path</source>
+        <translation>Ruta de L3Enc</translation>
+    </message>
+    <message>
+        <source>Select the directory location of the L3Enc executable, L3ENC.EXE.  If your encoder program is named something else, you should rename it appropriately so this program will find it.</source>
+        <translation>Seleccione la carpeta donde está el ejecutable de L3Enc, L3ENC.EXE.  Si su codificador se llama de otra forma, cámbiele el nombre para que este programa lo encuentre.</translation>
+    </message>
+    <message>
+        <source>Run L3Enc...</source>
+        <translation>Ejecutar L3Enc...</translation>
+    </message>
+    <message>
+        <source>Minimized to Start Bar</source>
+        <translation>Minimizado en la barra de tareas</translation>
+    </message>
+    <message>
+        <source>Normal Window</source>
+        <translation>Ventana normal</translation>
+    </message>
+    <message>
+        <source>ID3v2 tag for today&apos;s players</source>
+        <translation>Etiqueta ID3v2 para los reproductores actuales</translation>
+    </message>
+    <message>
+        <source>2.&amp;4, UTF-8</source>
+        <translation>2.&amp;4, UTF-8</translation>
+    </message>
+    <message>
+        <source>2.&amp;3, UTF-16</source>
+        <translation>2.&amp;3, UTF-16</translation>
+    </message>
+    <message>
+        <source>N&amp;one</source>
+        <translation>&amp;Ninguna</translation>
+    </message>
+    <message>
+        <source>Whole texts, track numbers and the cover, in UTF-8: what current players and phones read</source>
+        <translation>Textos completos, números de pista y la portada, en UTF-8: lo que leen los reproductores y teléfonos actuales</translation>
+    </message>
+    <message>
+        <source>The same in UTF-16, for older car stereos and players</source>
+        <translation>Lo mismo en UTF-16, para autorradios y reproductores más antiguos</translation>
+    </message>
+    <message>
+        <source>Only the 128-byte ID3v1 tag: 30 Latin-1 characters a field</source>
+        <translation>Solo la etiqueta ID3v1 de 128 bytes: 30 caracteres Latin-1 por campo</translation>
+    </message>
+    <message>
+        <source>AutoDelete warning messages?</source>
+        <translation>¿Avisar al borrar automáticamente?</translation>
+    </message>
+    <message>
+        <source>Yes (recommended)</source>
+        <translation>Sí (recomendado)</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>Form3</name>
     <message>
         <source>About Sondrake</source>
@@ -254,6 +329,45 @@
     </message>
 </context>
 <context>
+    <name>Form4</name>
+    <message>
+        <source>MP3 Properties</source>
+        <translation>Propiedades del MP3</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Género</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artista</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Álbum</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comentario</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>Form5</name>
     <message>
         <source>Output Destination</source>
@@ -266,6 +380,163 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Form6</name>
+    <message>
+        <source>When ticked, %1 is set for every selected file</source>
+        <translation>Si está marcada, %1 se aplica a cada archivo seleccionado</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artista</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Álbum</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Género</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comentario</translation>
+    </message>
+    <message>
+        <source>Tag Selected Files</source>
+        <translation>Etiquetar archivos seleccionados</translation>
+    </message>
+    <message>
+        <source>Titles</source>
+        <translation>Títulos</translation>
+    </message>
+    <message>
+        <source>&amp;Keep each file&apos;s title</source>
+        <translation>&amp;Mantener el título de cada archivo</translation>
+    </message>
+    <message>
+        <source>Take titles from the file &amp;names</source>
+        <translation>Tomar los títulos de los &amp;nombres de archivo</translation>
+    </message>
+    <message>
+        <source>Number the tracks in list &amp;order</source>
+        <translation>Numerar las pistas según el o&amp;rden de la lista</translation>
+    </message>
+    <message>
+        <source>Track numbers 1 to the number of files, in the order of the list, whatever the names say</source>
+        <translation>Números de pista del 1 al número de archivos, en el orden de la lista, digan lo que digan los nombres</translation>
+    </message>
+    <message>
+        <source>&amp;Read tags from the WAVs</source>
+        <translation>&amp;Leer etiquetas de los WAV</translation>
+    </message>
+    <message>
+        <source>Tags the WAV files carry take the place of their entries&apos; texts; ticked fields still apply.</source>
+        <translation>Las etiquetas que llevan los archivos WAV sustituyen los textos de sus entradas; los campos marcados siguen aplicándose.</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Set for every selected file</source>
+        <translation>Para cada archivo seleccionado</translation>
+    </message>
+    <message>
+        <source>&amp;Artist</source>
+        <translation>&amp;Artista</translation>
+    </message>
+    <message>
+        <source>Al&amp;bum</source>
+        <translation>Ál&amp;bum</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>Añ&amp;o</translation>
+    </message>
+    <message>
+        <source>&amp;Genre</source>
+        <translation>&amp;Género</translation>
+    </message>
+    <message>
+        <source>&amp;Comment</source>
+        <translation>&amp;Comentario</translation>
+    </message>
+    <message>
+        <source>Front cover</source>
+        <translation>Portada</translation>
+    </message>
+    <message>
+        <source>Choose &amp;picture...</source>
+        <translation>Elegir &amp;imagen...</translation>
+    </message>
+    <message>
+        <source>No p&amp;icture</source>
+        <translation>&amp;Sin imagen</translation>
+    </message>
+    <message>
+        <source>Only an ID3v2 tag carries a cover, track numbers and whole texts; Setup switches it on.</source>
+        <translation>Solo una etiqueta ID3v2 lleva portada, números de pista y textos completos; la Configuración la activa.</translation>
+    </message>
+    <message>
+        <source> No cover is embedded.</source>
+        <translation> No se incrusta ninguna portada.</translation>
+    </message>
+    <message>
+        <source>No cover is embedded.</source>
+        <translation>No se incrusta ninguna portada.</translation>
+    </message>
+    <message>
+        <source>Embedded as each MP3&apos;s front cover:
+</source>
+        <translation>Incrustada como portada de cada MP3:
+</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Each selected file&apos;s tag as it will be stored</source>
+        <translation>La etiqueta de cada archivo seleccionado tal como se guardará</translation>
+    </message>
+    <message>
+        <source>JPEG or PNG pictures (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)</source>
+        <translation>Imágenes JPEG o PNG (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)</translation>
+    </message>
+    <message>
+        <source>None of the files carries tags of its own.</source>
+        <translation>Ninguno de los archivos lleva etiquetas propias.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files carry tags of their own; the preview shows them.</source>
+        <translation>%1 de %2 archivos llevan etiquetas propias; la vista previa las muestra.</translation>
+    </message>
+    <message>
+        <source>Some files could not be read:</source>
+        <translation>No se pudieron leer algunos archivos:</translation>
     </message>
 </context>
 <context>

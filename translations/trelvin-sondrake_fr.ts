@@ -205,6 +205,81 @@
     </message>
 </context>
 <context>
+    <name>Form2</name>
+    <message>
+        <source>Setup</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>L3Enc Path</source>
+        <translation>Chemin de L3Enc</translation>
+    </message>
+    <message>
+        <source>Select the directory location of the L3Enc executable, L3ENC.EXE.  If your encoder program is named something else, you should rename it appropriately so this program will find it.</source>
+        <translation>Choisissez le dossier où se trouve l’exécutable de L3Enc, L3ENC.EXE.  Si votre encodeur porte un autre nom, renommez-le en conséquence pour que ce programme le trouve.</translation>
+    </message>
+    <message>
+        <source>Run L3Enc...</source>
+        <translation>Lancer L3Enc...</translation>
+    </message>
+    <message>
+        <source>Minimized to Start Bar</source>
+        <translation>Réduit dans la barre des tâches</translation>
+    </message>
+    <message>
+        <source>Normal Window</source>
+        <translation>Fenêtre normale</translation>
+    </message>
+    <message>
+        <source>ID3v2 tag for today&apos;s players</source>
+        <translation>Étiquette ID3v2 pour les lecteurs actuels</translation>
+    </message>
+    <message>
+        <source>2.&amp;4, UTF-8</source>
+        <translation>2.&amp;4, UTF-8</translation>
+    </message>
+    <message>
+        <source>2.&amp;3, UTF-16</source>
+        <translation>2.&amp;3, UTF-16</translation>
+    </message>
+    <message>
+        <source>N&amp;one</source>
+        <translation>&amp;Aucune</translation>
+    </message>
+    <message>
+        <source>Whole texts, track numbers and the cover, in UTF-8: what current players and phones read</source>
+        <translation>Textes entiers, numéros de piste et pochette, en UTF-8 : ce que lisent les lecteurs et téléphones actuels</translation>
+    </message>
+    <message>
+        <source>The same in UTF-16, for older car stereos and players</source>
+        <translation>La même chose en UTF-16, pour les autoradios et lecteurs plus anciens</translation>
+    </message>
+    <message>
+        <source>Only the 128-byte ID3v1 tag: 30 Latin-1 characters a field</source>
+        <translation>Seulement l’étiquette ID3v1 de 128 octets : 30 caractères Latin-1 par champ</translation>
+    </message>
+    <message>
+        <source>AutoDelete warning messages?</source>
+        <translation>Avertir lors de la suppression automatique ?</translation>
+    </message>
+    <message>
+        <source>Yes (recommended)</source>
+        <translation>Oui (recommandé)</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>Form3</name>
     <message>
         <source>About Sondrake</source>
@@ -254,6 +329,45 @@
     </message>
 </context>
 <context>
+    <name>Form4</name>
+    <message>
+        <source>MP3 Properties</source>
+        <translation>Propriétés MP3</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artiste</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>Form5</name>
     <message>
         <source>Output Destination</source>
@@ -266,6 +380,163 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>Form6</name>
+    <message>
+        <source>When ticked, %1 is set for every selected file</source>
+        <translation>Une fois coché, %1 s’applique à chaque fichier sélectionné</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Piste</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artiste</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <source>Tag Selected Files</source>
+        <translation>Étiqueter les fichiers sélectionnés</translation>
+    </message>
+    <message>
+        <source>Titles</source>
+        <translation>Titres</translation>
+    </message>
+    <message>
+        <source>&amp;Keep each file&apos;s title</source>
+        <translation>&amp;Garder le titre de chaque fichier</translation>
+    </message>
+    <message>
+        <source>Take titles from the file &amp;names</source>
+        <translation>Prendre les titres dans les &amp;noms de fichier</translation>
+    </message>
+    <message>
+        <source>Number the tracks in list &amp;order</source>
+        <translation>Numéroter les pistes dans l’&amp;ordre de la liste</translation>
+    </message>
+    <message>
+        <source>Track numbers 1 to the number of files, in the order of the list, whatever the names say</source>
+        <translation>Numéros de piste de 1 au nombre de fichiers, dans l’ordre de la liste, quoi que disent les noms</translation>
+    </message>
+    <message>
+        <source>&amp;Read tags from the WAVs</source>
+        <translation>&amp;Lire les étiquettes des WAV</translation>
+    </message>
+    <message>
+        <source>Tags the WAV files carry take the place of their entries&apos; texts; ticked fields still apply.</source>
+        <translation>Les étiquettes que portent les fichiers WAV remplacent les textes de leurs entrées ; les champs cochés s’appliquent toujours.</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Set for every selected file</source>
+        <translation>Pour chaque fichier sélectionné</translation>
+    </message>
+    <message>
+        <source>&amp;Artist</source>
+        <translation>A&amp;rtiste</translation>
+    </message>
+    <message>
+        <source>Al&amp;bum</source>
+        <translation>Al&amp;bum</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Année</translation>
+    </message>
+    <message>
+        <source>&amp;Genre</source>
+        <translation>G&amp;enre</translation>
+    </message>
+    <message>
+        <source>&amp;Comment</source>
+        <translation>&amp;Commentaire</translation>
+    </message>
+    <message>
+        <source>Front cover</source>
+        <translation>Pochette</translation>
+    </message>
+    <message>
+        <source>Choose &amp;picture...</source>
+        <translation>Choisir une &amp;image...</translation>
+    </message>
+    <message>
+        <source>No p&amp;icture</source>
+        <translation>&amp;Sans image</translation>
+    </message>
+    <message>
+        <source>Only an ID3v2 tag carries a cover, track numbers and whole texts; Setup switches it on.</source>
+        <translation>Seule une étiquette ID3v2 porte une pochette, des numéros de piste et des textes entiers ; la Configuration l’active.</translation>
+    </message>
+    <message>
+        <source> No cover is embedded.</source>
+        <translation> Aucune pochette n’est intégrée.</translation>
+    </message>
+    <message>
+        <source>No cover is embedded.</source>
+        <translation>Aucune pochette n’est intégrée.</translation>
+    </message>
+    <message>
+        <source>Embedded as each MP3&apos;s front cover:
+</source>
+        <translation>Intégrée comme pochette de chaque MP3 :
+</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Each selected file&apos;s tag as it will be stored</source>
+        <translation>L’étiquette de chaque fichier sélectionné telle qu’elle sera enregistrée</translation>
+    </message>
+    <message>
+        <source>JPEG or PNG pictures (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)</source>
+        <translation>Images JPEG ou PNG (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)</translation>
+    </message>
+    <message>
+        <source>None of the files carries tags of its own.</source>
+        <translation>Aucun des fichiers ne porte ses propres étiquettes.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files carry tags of their own; the preview shows them.</source>
+        <translation>%1 fichiers sur %2 portent leurs propres étiquettes ; l’aperçu les montre.</translation>
+    </message>
+    <message>
+        <source>Some files could not be read:</source>
+        <translation>Certains fichiers n’ont pas pu être lus :</translation>
     </message>
 </context>
 <context>

@@ -77,7 +77,7 @@
     <name>Form1</name>
     <message>
         <source>You may regret this option if your WAV files are corrupt or the resulting MP3 does not meet your satisfaction.  Don&apos;t say I didn&apos;t warn you.</source>
-        <translation>WAV ファイルが壊れていたり、できあがった MP3 に満足できなかったりすると、このオプションを後悔するかもしれません。  警告しなかったとは言わせませんよ。</translation>
+        <translation>WAV ファイルが壊れていたり、できあがった MP3 に満足できなかったりすると、このオプションを後悔するかもしれません。警告しなかったとは言わせませんよ。</translation>
     </message>
     <message>
         <source>Encoding bitrate (kbits/s)</source>
@@ -205,6 +205,81 @@
     </message>
 </context>
 <context>
+    <name>Form2</name>
+    <message>
+        <source>Setup</source>
+        <translation>セットアップ</translation>
+    </message>
+    <message>
+        <source>L3Enc Path</source>
+        <translation>L3Enc のパス</translation>
+    </message>
+    <message>
+        <source>Select the directory location of the L3Enc executable, L3ENC.EXE.  If your encoder program is named something else, you should rename it appropriately so this program will find it.</source>
+        <translation>L3Enc の実行ファイル L3ENC.EXE があるフォルダーを選択してください。エンコーダーの名前が違う場合は、このプログラムが見つけられるように名前を変更してください。</translation>
+    </message>
+    <message>
+        <source>Run L3Enc...</source>
+        <translation>L3Enc の実行...</translation>
+    </message>
+    <message>
+        <source>Minimized to Start Bar</source>
+        <translation>タスクバーに最小化</translation>
+    </message>
+    <message>
+        <source>Normal Window</source>
+        <translation>通常のウィンドウ</translation>
+    </message>
+    <message>
+        <source>ID3v2 tag for today&apos;s players</source>
+        <translation>最近のプレーヤー向けの ID3v2 タグ</translation>
+    </message>
+    <message>
+        <source>2.&amp;4, UTF-8</source>
+        <translation>2.4、UTF-8(&amp;4)</translation>
+    </message>
+    <message>
+        <source>2.&amp;3, UTF-16</source>
+        <translation>2.3、UTF-16(&amp;3)</translation>
+    </message>
+    <message>
+        <source>N&amp;one</source>
+        <translation>なし(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Whole texts, track numbers and the cover, in UTF-8: what current players and phones read</source>
+        <translation>テキスト全体、トラック番号、カバーを UTF-8 で: 最近のプレーヤーやスマートフォンが読める形式</translation>
+    </message>
+    <message>
+        <source>The same in UTF-16, for older car stereos and players</source>
+        <translation>同じ内容を UTF-16 で: 古いカーステレオやプレーヤー向け</translation>
+    </message>
+    <message>
+        <source>Only the 128-byte ID3v1 tag: 30 Latin-1 characters a field</source>
+        <translation>128 バイトの ID3v1 タグのみ: 1 項目につき Latin-1 の 30 文字</translation>
+    </message>
+    <message>
+        <source>AutoDelete warning messages?</source>
+        <translation>自動削除の警告を表示しますか?</translation>
+    </message>
+    <message>
+        <source>Yes (recommended)</source>
+        <translation>はい (推奨)</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>Form3</name>
     <message>
         <source>About Sondrake</source>
@@ -230,7 +305,7 @@
     </message>
     <message>
         <source>This release is deemed as donation-ware.   There are no</source>
-        <translation>このリリースはドネーションウェアです。   義務は</translation>
+        <translation>このリリースはドネーションウェアです。義務は</translation>
     </message>
     <message>
         <source>obligations; however, monetary contributions are greatly</source>
@@ -242,7 +317,7 @@
     </message>
     <message>
         <source>this and other projects in the future.  Please send your</source>
-        <translation>今後の開発の支えになります。  小切手または</translation>
+        <translation>今後の開発の支えになります。小切手または</translation>
     </message>
     <message>
         <source>check or money order to:</source>
@@ -251,6 +326,45 @@
     <message>
         <source>Cool!</source>
         <translation>いいね!</translation>
+    </message>
+</context>
+<context>
+    <name>Form4</name>
+    <message>
+        <source>MP3 Properties</source>
+        <translation>MP3 のプロパティ</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>ジャンル</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>アーティスト</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>アルバム</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>コメント</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -266,6 +380,163 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>Form6</name>
+    <message>
+        <source>When ticked, %1 is set for every selected file</source>
+        <translation>チェックすると、%1 を選択したすべてのファイルに設定します</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>トラック</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>アーティスト</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>アルバム</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>ジャンル</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>コメント</translation>
+    </message>
+    <message>
+        <source>Tag Selected Files</source>
+        <translation>選択したファイルにタグ付け</translation>
+    </message>
+    <message>
+        <source>Titles</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>&amp;Keep each file&apos;s title</source>
+        <translation>各ファイルのタイトルを保持(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Take titles from the file &amp;names</source>
+        <translation>ファイル名からタイトルを取る(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Number the tracks in list &amp;order</source>
+        <translation>リストの順にトラック番号を付ける(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Track numbers 1 to the number of files, in the order of the list, whatever the names say</source>
+        <translation>名前に関係なく、リストの順に 1 からファイル数までのトラック番号を付けます</translation>
+    </message>
+    <message>
+        <source>&amp;Read tags from the WAVs</source>
+        <translation>WAV からタグを読み込む(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Tags the WAV files carry take the place of their entries&apos; texts; ticked fields still apply.</source>
+        <translation>WAV ファイルが持つタグが各項目のテキストに代わります。チェックした項目は引き続き適用されます。</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Set for every selected file</source>
+        <translation>選択したすべてのファイルに設定</translation>
+    </message>
+    <message>
+        <source>&amp;Artist</source>
+        <translation>アーティスト(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Al&amp;bum</source>
+        <translation>アルバム(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>年(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Genre</source>
+        <translation>ジャンル(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Comment</source>
+        <translation>コメント(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Front cover</source>
+        <translation>カバー</translation>
+    </message>
+    <message>
+        <source>Choose &amp;picture...</source>
+        <translation>画像を選択(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>No p&amp;icture</source>
+        <translation>画像なし(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Only an ID3v2 tag carries a cover, track numbers and whole texts; Setup switches it on.</source>
+        <translation>カバー、トラック番号、テキスト全体を持てるのは ID3v2 タグだけです。セットアップで有効にできます。</translation>
+    </message>
+    <message>
+        <source> No cover is embedded.</source>
+        <translation> カバーは埋め込まれません。</translation>
+    </message>
+    <message>
+        <source>No cover is embedded.</source>
+        <translation>カバーは埋め込まれません。</translation>
+    </message>
+    <message>
+        <source>Embedded as each MP3&apos;s front cover:
+</source>
+        <translation>各 MP3 のカバーとして埋め込みます:
+</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>Each selected file&apos;s tag as it will be stored</source>
+        <translation>選択した各ファイルに保存されるタグ</translation>
+    </message>
+    <message>
+        <source>JPEG or PNG pictures (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)</source>
+        <translation>JPEG または PNG 画像 (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)</translation>
+    </message>
+    <message>
+        <source>None of the files carries tags of its own.</source>
+        <translation>独自のタグを持つファイルはありません。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files carry tags of their own; the preview shows them.</source>
+        <translation>%2 個中 %1 個のファイルが独自のタグを持っています。プレビューに表示しています。</translation>
+    </message>
+    <message>
+        <source>Some files could not be read:</source>
+        <translation>読み込めなかったファイルがあります:</translation>
     </message>
 </context>
 <context>

@@ -205,6 +205,81 @@
     </message>
 </context>
 <context>
+    <name>Form2</name>
+    <message>
+        <source>Setup</source>
+        <translation>Configuração</translation>
+    </message>
+    <message>
+        <source>L3Enc Path</source>
+        <translation>Caminho do L3Enc</translation>
+    </message>
+    <message>
+        <source>Select the directory location of the L3Enc executable, L3ENC.EXE.  If your encoder program is named something else, you should rename it appropriately so this program will find it.</source>
+        <translation>Selecione a pasta onde está o executável do L3Enc, L3ENC.EXE.  Se o seu codificador tiver outro nome, renomeie-o para que este programa o encontre.</translation>
+    </message>
+    <message>
+        <source>Run L3Enc...</source>
+        <translation>Executar o L3Enc...</translation>
+    </message>
+    <message>
+        <source>Minimized to Start Bar</source>
+        <translation>Minimizado na barra de tarefas</translation>
+    </message>
+    <message>
+        <source>Normal Window</source>
+        <translation>Janela normal</translation>
+    </message>
+    <message>
+        <source>ID3v2 tag for today&apos;s players</source>
+        <translation>Etiqueta ID3v2 para os players atuais</translation>
+    </message>
+    <message>
+        <source>2.&amp;4, UTF-8</source>
+        <translation>2.&amp;4, UTF-8</translation>
+    </message>
+    <message>
+        <source>2.&amp;3, UTF-16</source>
+        <translation>2.&amp;3, UTF-16</translation>
+    </message>
+    <message>
+        <source>N&amp;one</source>
+        <translation>&amp;Nenhuma</translation>
+    </message>
+    <message>
+        <source>Whole texts, track numbers and the cover, in UTF-8: what current players and phones read</source>
+        <translation>Textos inteiros, números de faixa e a capa, em UTF-8: o que os players e celulares atuais leem</translation>
+    </message>
+    <message>
+        <source>The same in UTF-16, for older car stereos and players</source>
+        <translation>O mesmo em UTF-16, para rádios de carro e players mais antigos</translation>
+    </message>
+    <message>
+        <source>Only the 128-byte ID3v1 tag: 30 Latin-1 characters a field</source>
+        <translation>Só a etiqueta ID3v1 de 128 bytes: 30 caracteres Latin-1 por campo</translation>
+    </message>
+    <message>
+        <source>AutoDelete warning messages?</source>
+        <translation>Avisar na exclusão automática?</translation>
+    </message>
+    <message>
+        <source>Yes (recommended)</source>
+        <translation>Sim (recomendado)</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>Form3</name>
     <message>
         <source>About Sondrake</source>
@@ -254,6 +329,45 @@
     </message>
 </context>
 <context>
+    <name>Form4</name>
+    <message>
+        <source>MP3 Properties</source>
+        <translation>Propriedades do MP3</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Gênero</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artista</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Álbum</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comentário</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>Form5</name>
     <message>
         <source>Output Destination</source>
@@ -266,6 +380,163 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Form6</name>
+    <message>
+        <source>When ticked, %1 is set for every selected file</source>
+        <translation>Quando marcada, %1 vale para cada arquivo selecionado</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Faixa</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artista</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Álbum</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Gênero</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comentário</translation>
+    </message>
+    <message>
+        <source>Tag Selected Files</source>
+        <translation>Etiquetar arquivos selecionados</translation>
+    </message>
+    <message>
+        <source>Titles</source>
+        <translation>Títulos</translation>
+    </message>
+    <message>
+        <source>&amp;Keep each file&apos;s title</source>
+        <translation>&amp;Manter o título de cada arquivo</translation>
+    </message>
+    <message>
+        <source>Take titles from the file &amp;names</source>
+        <translation>Tirar os títulos dos &amp;nomes dos arquivos</translation>
+    </message>
+    <message>
+        <source>Number the tracks in list &amp;order</source>
+        <translation>Numerar as faixas na o&amp;rdem da lista</translation>
+    </message>
+    <message>
+        <source>Track numbers 1 to the number of files, in the order of the list, whatever the names say</source>
+        <translation>Números de faixa de 1 até o número de arquivos, na ordem da lista, seja o que for que os nomes digam</translation>
+    </message>
+    <message>
+        <source>&amp;Read tags from the WAVs</source>
+        <translation>&amp;Ler etiquetas dos WAVs</translation>
+    </message>
+    <message>
+        <source>Tags the WAV files carry take the place of their entries&apos; texts; ticked fields still apply.</source>
+        <translation>As etiquetas dos arquivos WAV substituem os textos das entradas; os campos marcados continuam valendo.</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Set for every selected file</source>
+        <translation>Para cada arquivo selecionado</translation>
+    </message>
+    <message>
+        <source>&amp;Artist</source>
+        <translation>&amp;Artista</translation>
+    </message>
+    <message>
+        <source>Al&amp;bum</source>
+        <translation>Ál&amp;bum</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>An&amp;o</translation>
+    </message>
+    <message>
+        <source>&amp;Genre</source>
+        <translation>&amp;Gênero</translation>
+    </message>
+    <message>
+        <source>&amp;Comment</source>
+        <translation>&amp;Comentário</translation>
+    </message>
+    <message>
+        <source>Front cover</source>
+        <translation>Capa</translation>
+    </message>
+    <message>
+        <source>Choose &amp;picture...</source>
+        <translation>Escolher &amp;imagem...</translation>
+    </message>
+    <message>
+        <source>No p&amp;icture</source>
+        <translation>&amp;Sem imagem</translation>
+    </message>
+    <message>
+        <source>Only an ID3v2 tag carries a cover, track numbers and whole texts; Setup switches it on.</source>
+        <translation>Só uma etiqueta ID3v2 leva capa, números de faixa e textos inteiros; a Configuração a ativa.</translation>
+    </message>
+    <message>
+        <source> No cover is embedded.</source>
+        <translation> Nenhuma capa é incorporada.</translation>
+    </message>
+    <message>
+        <source>No cover is embedded.</source>
+        <translation>Nenhuma capa é incorporada.</translation>
+    </message>
+    <message>
+        <source>Embedded as each MP3&apos;s front cover:
+</source>
+        <translation>Incorporada como capa de cada MP3:
+</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Prévia</translation>
+    </message>
+    <message>
+        <source>Each selected file&apos;s tag as it will be stored</source>
+        <translation>A etiqueta de cada arquivo selecionado como será gravada</translation>
+    </message>
+    <message>
+        <source>JPEG or PNG pictures (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)</source>
+        <translation>Imagens JPEG ou PNG (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)</translation>
+    </message>
+    <message>
+        <source>None of the files carries tags of its own.</source>
+        <translation>Nenhum dos arquivos tem etiquetas próprias.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files carry tags of their own; the preview shows them.</source>
+        <translation>%1 de %2 arquivos têm etiquetas próprias; a prévia as mostra.</translation>
+    </message>
+    <message>
+        <source>Some files could not be read:</source>
+        <translation>Alguns arquivos não puderam ser lidos:</translation>
     </message>
 </context>
 <context>

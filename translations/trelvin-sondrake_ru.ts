@@ -205,6 +205,81 @@
     </message>
 </context>
 <context>
+    <name>Form2</name>
+    <message>
+        <source>Setup</source>
+        <translation>Настройка</translation>
+    </message>
+    <message>
+        <source>L3Enc Path</source>
+        <translation>Путь к L3Enc</translation>
+    </message>
+    <message>
+        <source>Select the directory location of the L3Enc executable, L3ENC.EXE.  If your encoder program is named something else, you should rename it appropriately so this program will find it.</source>
+        <translation>Выберите папку, в которой лежит исполняемый файл L3Enc, L3ENC.EXE.  Если ваш кодировщик называется иначе, переименуйте его, чтобы эта программа его нашла.</translation>
+    </message>
+    <message>
+        <source>Run L3Enc...</source>
+        <translation>Запускать L3Enc...</translation>
+    </message>
+    <message>
+        <source>Minimized to Start Bar</source>
+        <translation>Свёрнутым на панель задач</translation>
+    </message>
+    <message>
+        <source>Normal Window</source>
+        <translation>В обычном окне</translation>
+    </message>
+    <message>
+        <source>ID3v2 tag for today&apos;s players</source>
+        <translation>Тег ID3v2 для современных плееров</translation>
+    </message>
+    <message>
+        <source>2.&amp;4, UTF-8</source>
+        <translation>2.&amp;4, UTF-8</translation>
+    </message>
+    <message>
+        <source>2.&amp;3, UTF-16</source>
+        <translation>2.&amp;3, UTF-16</translation>
+    </message>
+    <message>
+        <source>N&amp;one</source>
+        <translation>&amp;Нет</translation>
+    </message>
+    <message>
+        <source>Whole texts, track numbers and the cover, in UTF-8: what current players and phones read</source>
+        <translation>Полные тексты, номера треков и обложка в UTF-8: то, что читают современные плееры и телефоны</translation>
+    </message>
+    <message>
+        <source>The same in UTF-16, for older car stereos and players</source>
+        <translation>То же в UTF-16, для старых автомагнитол и плееров</translation>
+    </message>
+    <message>
+        <source>Only the 128-byte ID3v1 tag: 30 Latin-1 characters a field</source>
+        <translation>Только 128-байтовый тег ID3v1: 30 символов Latin-1 на поле</translation>
+    </message>
+    <message>
+        <source>AutoDelete warning messages?</source>
+        <translation>Предупреждать об автоудалении?</translation>
+    </message>
+    <message>
+        <source>Yes (recommended)</source>
+        <translation>Да (рекомендуется)</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>Form3</name>
     <message>
         <source>About Sondrake</source>
@@ -254,6 +329,45 @@
     </message>
 </context>
 <context>
+    <name>Form4</name>
+    <message>
+        <source>MP3 Properties</source>
+        <translation>Свойства MP3</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Жанр</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Исполнитель</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Альбом</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Год</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Комментарий</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>Form5</name>
     <message>
         <source>Output Destination</source>
@@ -266,6 +380,163 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>Form6</name>
+    <message>
+        <source>When ticked, %1 is set for every selected file</source>
+        <translation>Если отмечено, поле «%1» задаётся для каждого выбранного файла</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Трек</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Исполнитель</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Альбом</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Год</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Жанр</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Комментарий</translation>
+    </message>
+    <message>
+        <source>Tag Selected Files</source>
+        <translation>Теги выбранных файлов</translation>
+    </message>
+    <message>
+        <source>Titles</source>
+        <translation>Названия</translation>
+    </message>
+    <message>
+        <source>&amp;Keep each file&apos;s title</source>
+        <translation>&amp;Оставить название каждого файла</translation>
+    </message>
+    <message>
+        <source>Take titles from the file &amp;names</source>
+        <translation>Брать названия из &amp;имён файлов</translation>
+    </message>
+    <message>
+        <source>Number the tracks in list &amp;order</source>
+        <translation>Нумеровать треки в &amp;порядке списка</translation>
+    </message>
+    <message>
+        <source>Track numbers 1 to the number of files, in the order of the list, whatever the names say</source>
+        <translation>Номера треков от 1 до числа файлов в порядке списка, что бы ни говорили имена</translation>
+    </message>
+    <message>
+        <source>&amp;Read tags from the WAVs</source>
+        <translation>&amp;Читать теги из WAV</translation>
+    </message>
+    <message>
+        <source>Tags the WAV files carry take the place of their entries&apos; texts; ticked fields still apply.</source>
+        <translation>Теги, которые несут файлы WAV, заменяют тексты их записей; отмеченные поля по-прежнему применяются.</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Set for every selected file</source>
+        <translation>Задать для каждого выбранного файла</translation>
+    </message>
+    <message>
+        <source>&amp;Artist</source>
+        <translation>Испол&amp;нитель</translation>
+    </message>
+    <message>
+        <source>Al&amp;bum</source>
+        <translation>&amp;Альбом</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Год</translation>
+    </message>
+    <message>
+        <source>&amp;Genre</source>
+        <translation>&amp;Жанр</translation>
+    </message>
+    <message>
+        <source>&amp;Comment</source>
+        <translation>&amp;Комментарий</translation>
+    </message>
+    <message>
+        <source>Front cover</source>
+        <translation>Обложка</translation>
+    </message>
+    <message>
+        <source>Choose &amp;picture...</source>
+        <translation>&amp;Выбрать изображение...</translation>
+    </message>
+    <message>
+        <source>No p&amp;icture</source>
+        <translation>&amp;Без изображения</translation>
+    </message>
+    <message>
+        <source>Only an ID3v2 tag carries a cover, track numbers and whole texts; Setup switches it on.</source>
+        <translation>Обложку, номера треков и полные тексты несёт только тег ID3v2; его включают в настройке.</translation>
+    </message>
+    <message>
+        <source> No cover is embedded.</source>
+        <translation> Обложка не встраивается.</translation>
+    </message>
+    <message>
+        <source>No cover is embedded.</source>
+        <translation>Обложка не встраивается.</translation>
+    </message>
+    <message>
+        <source>Embedded as each MP3&apos;s front cover:
+</source>
+        <translation>Встраивается как обложка каждого MP3:
+</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Предпросмотр</translation>
+    </message>
+    <message>
+        <source>Each selected file&apos;s tag as it will be stored</source>
+        <translation>Тег каждого выбранного файла в том виде, в каком он будет сохранён</translation>
+    </message>
+    <message>
+        <source>JPEG or PNG pictures (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)</source>
+        <translation>Изображения JPEG или PNG (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)</translation>
+    </message>
+    <message>
+        <source>None of the files carries tags of its own.</source>
+        <translation>Ни у одного файла нет собственных тегов.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files carry tags of their own; the preview shows them.</source>
+        <translation>Собственные теги есть у файлов: %1 из %2; они показаны в предпросмотре.</translation>
+    </message>
+    <message>
+        <source>Some files could not be read:</source>
+        <translation>Некоторые файлы не удалось прочитать:</translation>
     </message>
 </context>
 <context>

@@ -41,7 +41,7 @@ Form4::Form4(const QString &fileName, const TagFields &entry, QWidget *parent, b
     : QDialog(parent, DialogFlags)
 {
     const int limit = wholeText ? LongestWholeText : 30;
-    setWindowTitle(u"MP3 Properties"_s);
+    setWindowTitle(tr("MP3 Properties"));
     FixClientSizeInTwips(this, 3375, 3180);
 
     Frame1 = Placed(new QGroupBox(fileName, this), 0, 0, 3375, 2775);
@@ -49,16 +49,16 @@ Form4::Form4(const QString &fileName, const TagFields &entry, QWidget *parent, b
     Text2 = textField(Frame1, 720, 2175, limit);
     Text3 = textField(Frame1, 1080, 2175, limit);
     Text4 = textField(Frame1, 1440, 735, 4);
-    Combo1 = Placed(new NamedDropDown(u"Genre"_s, Frame1), 960, 1800, 2175, 315);
+    Combo1 = Placed(new NamedDropDown(tr("Genre"), Frame1), 960, 1800, 2175, 315);
     Text5 = textField(Frame1, 2160, 2175, limit);
-    caption(Text1, u"Title"_s, 360, 360, 495);
-    caption(Text2, u"Artist"_s, 360, 720, 495);
-    caption(Text3, u"Album"_s, 360, 1080, 495);
-    caption(Text4, u"Year"_s, 360, 1440, 495);
-    caption(Combo1, u"Genre"_s, 240, 1800, 615);
-    caption(Text5, u"Comment"_s, 120, 2160, 735);
-    Command1 = Placed(new QPushButton(u"Okay"_s, this), 1320, 2880, 855, 255);
-    Command2 = Placed(new QPushButton(u"Cancel"_s, this), 2280, 2880, 1095, 255);
+    caption(Text1, tr("Title"), 360, 360, 495);
+    caption(Text2, tr("Artist"), 360, 720, 495);
+    caption(Text3, tr("Album"), 360, 1080, 495);
+    caption(Text4, tr("Year"), 360, 1440, 495);
+    caption(Combo1, tr("Genre"), 240, 1800, 615);
+    caption(Text5, tr("Comment"), 120, 2160, 735);
+    Command1 = Placed(new QPushButton(tr("Okay"), this), 1320, 2880, 855, 255);
+    Command2 = Placed(new QPushButton(tr("Cancel"), this), 2280, 2880, 1095, 255);
     Command1->setDefault(true);
 
     SetTabOrder({Text1, Text2, Text3, Text4, Combo1, Text5, Command1, Command2});

@@ -16,41 +16,41 @@ using namespace Qt::StringLiterals;
 Form2::Form2(const SetupValues &current, QWidget *parent)
     : QDialog(parent, DialogFlags), m_values(current)
 {
-    setWindowTitle(u"Setup"_s);
+    setWindowTitle(tr("Setup"));
     FixClientSizeInTwips(this, 4950, 4545);
 
-    Frame1 = Placed(new QGroupBox(u"L3Enc Path"_s, this), 0, 0, 4935, 2655);
+    Frame1 = Placed(new QGroupBox(tr("L3Enc Path"), this), 0, 0, 4935, 2655);
     Folders = Placed(new FolderPicker(3135, Frame1), 120, 240, 3135, 2250);
     Drive2 = Folders->Drive2;
     Dir2 = Folders->Dir2;
-    Label1 = Placed(new QLabel(u"Select the directory location of the L3Enc executable, "
+    Label1 = Placed(new QLabel(tr("Select the directory location of the L3Enc executable, "
                                "L3ENC.EXE.  If your encoder program is named something else, you "
-                               "should rename it appropriately so this program will find it."_s,
+                               "should rename it appropriately so this program will find it."),
                                Frame1),
                     3360, 240, 1455, 2175);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Frame6 = Placed(new QGroupBox(u"Run L3Enc..."_s, this), 0, 2640, 4935, 615);
-    Option11 = Placed(new QRadioButton(u"Minimized to Start Bar"_s, Frame6), 120, 240, 1935, 255);
-    Option12 = Placed(new QRadioButton(u"Normal Window"_s, Frame6), 2520, 240, 1575, 255);
+    Frame6 = Placed(new QGroupBox(tr("Run L3Enc..."), this), 0, 2640, 4935, 615);
+    Option11 = Placed(new QRadioButton(tr("Minimized to Start Bar"), Frame6), 120, 240, 1935, 255);
+    Option12 = Placed(new QRadioButton(tr("Normal Window"), Frame6), 2520, 240, 1575, 255);
 
-    Frame7 = Placed(new QGroupBox(u"ID3v2 tag for today's players"_s, this), 0, 3240, 4935, 615);
-    Option13 = Placed(new QRadioButton(u"2.&4, UTF-8"_s, Frame7), 120, 240, 1455, 255);
-    Option14 = Placed(new QRadioButton(u"2.&3, UTF-16"_s, Frame7), 1680, 240, 1575, 255);
-    Option15 = Placed(new QRadioButton(u"N&one"_s, Frame7), 3360, 240, 1455, 255);
-    Option13->setToolTip(u"Whole texts, track numbers and the cover, in UTF-8: what current "
-                         "players and phones read"_s);
-    Option14->setToolTip(u"The same in UTF-16, for older car stereos and players"_s);
-    Option15->setToolTip(u"Only the 128-byte ID3v1 tag: 30 Latin-1 characters a field"_s);
+    Frame7 = Placed(new QGroupBox(tr("ID3v2 tag for today's players"), this), 0, 3240, 4935, 615);
+    Option13 = Placed(new QRadioButton(tr("2.&4, UTF-8"), Frame7), 120, 240, 1455, 255);
+    Option14 = Placed(new QRadioButton(tr("2.&3, UTF-16"), Frame7), 1680, 240, 1575, 255);
+    Option15 = Placed(new QRadioButton(tr("N&one"), Frame7), 3360, 240, 1455, 255);
+    Option13->setToolTip(tr("Whole texts, track numbers and the cover, in UTF-8: what current "
+                         "players and phones read"));
+    Option14->setToolTip(tr("The same in UTF-16, for older car stereos and players"));
+    Option15->setToolTip(tr("Only the 128-byte ID3v1 tag: 30 Latin-1 characters a field"));
 
-    Frame2 = Placed(new QGroupBox(u"AutoDelete warning messages?"_s, this), 0, 3855, 2775, 615);
-    Option1 = Placed(new QRadioButton(u"Yes (recommended)"_s, Frame2), 120, 240, 1815, 255);
-    Option2 = Placed(new QRadioButton(u"No"_s, Frame2), 1920, 240, 615, 255);
+    Frame2 = Placed(new QGroupBox(tr("AutoDelete warning messages?"), this), 0, 3855, 2775, 615);
+    Option1 = Placed(new QRadioButton(tr("Yes (recommended)"), Frame2), 120, 240, 1815, 255);
+    Option2 = Placed(new QRadioButton(tr("No"), Frame2), 1920, 240, 615, 255);
 
     Frame3 = Placed(new QGroupBox(this), 2880, 3855, 2055, 615);
-    Command3 = Placed(new QPushButton(u"Okay"_s, Frame3), 120, 240, 855, 255);
-    Command1 = Placed(new QPushButton(u"Cancel"_s, Frame3), 960, 240, 975, 255);
+    Command3 = Placed(new QPushButton(tr("Okay"), Frame3), 120, 240, 855, 255);
+    Command1 = Placed(new QPushButton(tr("Cancel"), Frame3), 960, 240, 975, 255);
     Command3->setDefault(true);
 
     SetTabOrder({Option11, Option12, Command3, Command1, Drive2, Dir2, Option13, Option14, Option15,

@@ -7,6 +7,7 @@
 #include "tag/wav_tags.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -32,7 +33,9 @@ constexpr int FieldWidth = 3240;
 QCheckBox *tickBox(QWidget *field, const QString &caption, const QString &name, int top)
 {
     auto *box = Placed(new QCheckBox(caption, field->parentWidget()), 120, top, 1095, 255);
-    box->setAccessibleDescription(u"When ticked, %1 is set for every selected file"_s.arg(name));
+    box->setAccessibleDescription(
+        QCoreApplication::translate("Form6", "When ticked, %1 is set for every selected file")
+            .arg(name));
     field->setAccessibleName(name);
     return box;
 }
@@ -49,11 +52,16 @@ std::optional<QString> whenTicked(const QCheckBox *box, const QString &text)
     return box->isChecked() ? std::optional(text) : std::nullopt;
 }
 
-const QStringList &previewColumns()
+QStringList previewColumns()
 {
-    static const QStringList columns{u"File"_s, u"Track"_s, u"Title"_s, u"Artist"_s,
-                                     u"Album"_s, u"Year"_s, u"Genre"_s, u"Comment"_s};
-    return columns;
+    return {QCoreApplication::translate("Form6", "File"),
+            QCoreApplication::translate("Form6", "Track"),
+            QCoreApplication::translate("Form6", "Title"),
+            QCoreApplication::translate("Form6", "Artist"),
+            QCoreApplication::translate("Form6", "Album"),
+            QCoreApplication::translate("Form6", "Year"),
+            QCoreApplication::translate("Form6", "Genre"),
+            QCoreApplication::translate("Form6", "Comment")};
 }
 
 } // namespace
@@ -63,25 +71,25 @@ Form6::Form6(const QString &directory, const QList<AlbumFile> &files, QWidget *p
     : QDialog(parent, DialogFlags), m_directory(directory), m_own(files), m_files(files),
       m_wholeText(wholeText)
 {
-    setWindowTitle(u"Tag Selected Files"_s);
+    setWindowTitle(tr("Tag Selected Files"));
     FixClientSizeInTwips(this, 9000, 8400);
 
     createFieldRows();
 
-    Frame2 = Placed(new QGroupBox(u"Titles"_s, this), 4800, 0, 4200, 1455);
-    Option1 = Placed(new QRadioButton(u"&Keep each file's title"_s, Frame2), 120, 360, 3960, 255);
-    Option2 = Placed(new QRadioButton(u"Take titles from the file &names"_s, Frame2),
+    Frame2 = Placed(new QGroupBox(tr("Titles"), this), 4800, 0, 4200, 1455);
+    Option1 = Placed(new QRadioButton(tr("&Keep each file's title"), Frame2), 120, 360, 3960, 255);
+    Option2 = Placed(new QRadioButton(tr("Take titles from the file &names"), Frame2),
                      120, 720, 3960, 255);
     Option1->setChecked(true);
     KeepOneTabStop({Option1, Option2});
-    Check6 = Placed(new QCheckBox(u"Number the tracks in list &order"_s, Frame2),
+    Check6 = Placed(new QCheckBox(tr("Number the tracks in list &order"), Frame2),
                     120, 1080, 3960, 255);
-    Check6->setAccessibleDescription(u"Track numbers 1 to the number of files, in the order "
-                                     "of the list, whatever the names say"_s);
+    Check6->setAccessibleDescription(tr("Track numbers 1 to the number of files, in the order "
+                                     "of the list, whatever the names say"));
 
-    Command3 = Placed(new QPushButton(u"&Read tags from the WAVs"_s, this), 4800, 1560, 2655, 255);
-    Label1 = Placed(new QLabel(u"Tags the WAV files carry take the place of their entries' "
-                               "texts; ticked fields still apply."_s,
+    Command3 = Placed(new QPushButton(tr("&Read tags from the WAVs"), this), 4800, 1560, 2655, 255);
+    Label1 = Placed(new QLabel(tr("Tags the WAV files carry take the place of their entries' "
+                               "texts; ticked fields still apply."),
                                this),
                     4800, 1920, 4200, 735);
     Label1->setWordWrap(true);
@@ -90,8 +98,8 @@ Form6::Form6(const QString &directory, const QList<AlbumFile> &files, QWidget *p
     createCoverRow();
     createPreview();
 
-    Command1 = Placed(new QPushButton(u"Okay"_s, this), 6960, 8040, 855, 255);
-    Command2 = Placed(new QPushButton(u"Cancel"_s, this), 7905, 8040, 1095, 255);
+    Command1 = Placed(new QPushButton(tr("Okay"), this), 6960, 8040, 855, 255);
+    Command2 = Placed(new QPushButton(tr("Cancel"), this), 7905, 8040, 1095, 255);
     Command1->setDefault(true);
 
     SetTabOrder({Check1, Text1, Check2, Text2, Check3, Text3, Check4, Combo1, Check5, Text4,
@@ -117,7 +125,7 @@ Form6::Form6(const QString &directory, const QList<AlbumFile> &files, QWidget *p
 
 void Form6::createFieldRows()
 {
-    Frame1 = Placed(new QGroupBox(u"Set for every selected file"_s, this), 0, 0, 4680, 2295);
+    Frame1 = Placed(new QGroupBox(tr("Set for every selected file"), this), 0, 0, 4680, 2295);
     const int limit = m_wholeText ? LongestWholeText : 30;
     Text1 = sharedField(Frame1, 360, FieldWidth, limit);
     Text2 = sharedField(Frame1, 720, FieldWidth, limit);
@@ -126,11 +134,11 @@ void Form6::createFieldRows()
     Combo1->addItems(Module1::GenreNamesInListOrder());
     Combo1->setCurrentIndex(Module1::DefaultGenreListPosition);
     Text4 = sharedField(Frame1, 1800, FieldWidth, limit);
-    Check1 = tickBox(Text1, u"&Artist"_s, u"Artist"_s, 360);
-    Check2 = tickBox(Text2, u"Al&bum"_s, u"Album"_s, 720);
-    Check3 = tickBox(Text3, u"&Year"_s, u"Year"_s, 1080);
-    Check4 = tickBox(Combo1, u"&Genre"_s, u"Genre"_s, 1440);
-    Check5 = tickBox(Text4, u"&Comment"_s, u"Comment"_s, 1800);
+    Check1 = tickBox(Text1, tr("&Artist"), tr("Artist"), 360);
+    Check2 = tickBox(Text2, tr("Al&bum"), tr("Album"), 720);
+    Check3 = tickBox(Text3, tr("&Year"), tr("Year"), 1080);
+    Check4 = tickBox(Combo1, tr("&Genre"), tr("Genre"), 1440);
+    Check5 = tickBox(Text4, tr("&Comment"), tr("Comment"), 1800);
 
     // Typing or choosing means the field is meant: its box ticks itself.
     const std::pair<QLineEdit *, QCheckBox *> rows[] = {
@@ -142,21 +150,21 @@ void Form6::createFieldRows()
 
 void Form6::createCoverRow()
 {
-    Frame4 = Placed(new QGroupBox(u"Front cover"_s, this), 0, 2760, 9000, 1335);
+    Frame4 = Placed(new QGroupBox(tr("Front cover"), this), 0, 2760, 9000, 1335);
     Image1 = Placed(new QLabel(Frame4), 120, 300, 900, 900);
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setFrameShape(QFrame::StyledPanel);
-    Image1->setAccessibleName(u"Front cover"_s);
+    Image1->setAccessibleName(tr("Front cover"));
     Label2 = Placed(new QLabel(Frame4), 1140, 300, 5700, 900);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setTextFormat(Qt::PlainText);
-    Command4 = Placed(new QPushButton(u"Choose &picture..."_s, Frame4), 6960, 300, 1920, 285);
-    Command5 = Placed(new QPushButton(u"No p&icture"_s, Frame4), 6960, 660, 1920, 285);
+    Command4 = Placed(new QPushButton(tr("Choose &picture..."), Frame4), 6960, 300, 1920, 285);
+    Command5 = Placed(new QPushButton(tr("No p&icture"), Frame4), 6960, 660, 1920, 285);
 
     if (!m_wholeText) {
-        Label2->setText(u"Only an ID3v2 tag carries a cover, track numbers and whole texts; "
-                        "Setup switches it on."_s);
+        Label2->setText(tr("Only an ID3v2 tag carries a cover, track numbers and whole texts; "
+                        "Setup switches it on."));
         for (QWidget *control : std::initializer_list<QWidget *>{Command4, Command5, Check6})
             control->setEnabled(false);
         return;
@@ -166,7 +174,7 @@ void Form6::createCoverRow()
     const CoverPicture picture = found.isEmpty() ? CoverPicture{} : LoadCover(found);
     if (!picture.failure.isEmpty()) {
         showCover({}, {});
-        Label2->setText(picture.failure + u" No cover is embedded."_s);
+        Label2->setText(picture.failure + tr(" No cover is embedded."));
         return;
     }
     m_cover = found;
@@ -183,8 +191,8 @@ void Form6::showCover(const CoverPicture &picture, const QString &path)
         Image1->setPixmap({});
     }
     Label2->setText(path.isEmpty()
-                        ? u"No cover is embedded."_s
-                        : u"Embedded as each MP3's front cover:\n"_s + QDir::toNativeSeparators(path));
+                        ? tr("No cover is embedded.")
+                        : tr("Embedded as each MP3's front cover:\n") + QDir::toNativeSeparators(path));
     Image1->setAccessibleDescription(Label2->text());
 }
 
@@ -210,7 +218,7 @@ bool Form6::setCover(const QString &path)
 
 void Form6::createPreview()
 {
-    Frame3 = Placed(new QGroupBox(u"Preview"_s, this), 0, 4200, 9000, 3735);
+    Frame3 = Placed(new QGroupBox(tr("Preview"), this), 0, 4200, 9000, 3735);
     Grid1 = Placed(new QTableWidget(int(m_files.size()), int(previewColumns().size()), Frame3),
                    120, 240, 8760, 3375);
     Grid1->setHorizontalHeaderLabels(previewColumns());
@@ -220,8 +228,8 @@ void Form6::createPreview()
     Grid1->verticalHeader()->hide();
     Grid1->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Grid1->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    Grid1->setAccessibleName(u"Preview"_s);
-    Grid1->setAccessibleDescription(u"Each selected file's tag as it will be stored"_s);
+    Grid1->setAccessibleName(tr("Preview"));
+    Grid1->setAccessibleDescription(tr("Each selected file's tag as it will be stored"));
     Grid1->setColumnHidden(1, !m_wholeText); // only an ID3v2 tag holds the track
     for (int row = 0; row < m_files.size(); ++row) {
         for (int column = 0; column < previewColumns().size(); ++column)
@@ -286,8 +294,8 @@ void Form6::Command2_Click()
 void Form6::Command4_Click()
 {
     const QString path = QFileDialog::getOpenFileName(
-        this, u"Front cover"_s, m_cover.isEmpty() ? m_directory : m_cover,
-        u"JPEG or PNG pictures (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)"_s);
+        this, tr("Front cover"), m_cover.isEmpty() ? m_directory : m_cover,
+        tr("JPEG or PNG pictures (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)"));
     if (!path.isEmpty())
         setCover(path);
 }
@@ -313,13 +321,13 @@ void Form6::Command3_Click()
     }
     Label1->setText(
         tagged == 0
-            ? u"None of the files carries tags of its own."_s
-            : u"%1 of %2 files carry tags of their own; the preview shows them."_s.arg(tagged).arg(
+            ? tr("None of the files carries tags of its own.")
+            : tr("%1 of %2 files carry tags of their own; the preview shows them.").arg(tagged).arg(
                   m_files.size()));
     Form_Refresh();
     if (!failures.isEmpty()) {
         QMessageBox box(QMessageBox::Warning, windowTitle(),
-                        u"Some files could not be read:\n\n"_s + failures.join(u'\n'),
+                        tr("Some files could not be read:") + u"\n\n"_s + failures.join(u'\n'),
                         QMessageBox::Ok, this, DialogFlags);
         box.setTextFormat(Qt::PlainText);
         box.exec();
