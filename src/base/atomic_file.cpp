@@ -42,7 +42,9 @@ QString systemError(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-bool writeAll(int fd, const QByteArray &bytes)
+} // namespace
+
+bool WriteAll(int fd, QByteArrayView bytes)
 {
     qsizetype done = 0;
     while (done < bytes.size()) {
@@ -55,6 +57,8 @@ bool writeAll(int fd, const QByteArray &bytes)
     }
     return true;
 }
+
+namespace {
 
 // A hidden name beside `path` that is not taken yet, by chance.
 QByteArray hiddenNameBeside(const QByteArray &path)
@@ -112,7 +116,14 @@ Result SaveFileAtomically(const QString &filePath, const QByteArray &bytes)
     return SaveFileAtomically(QFile::encodeName(filePath), bytes);
 }
 
-Result SaveFileAtomically(const QByteArray &givenPath, const QByteArray &bytes,
+Result SaveFileAtomically(const QByteArray &path, const QByteArray &bytes,
+                          std::optional<FileId> expected, FileId *replacement)
+{
+    return SaveFileAtomically(
+        path, [&bytes](int fd) { return WriteAll(fd, bytes); }, expected, replacement);
+}
+
+Result SaveFileAtomically(const QByteArray &givenPath, const FileWriter &write,
                           std::optional<FileId> expected, FileId *replacement)
 {
     // A link is followed: the file it names is replaced, the link stays.
@@ -141,7 +152,7 @@ Result SaveFileAtomically(const QByteArray &givenPath, const QByteArray &bytes,
     };
     if (exists && ::fchmod(file.get(), old.st_mode & 07777) != 0)
         return failed(u"cannot save"_s);
-    if (!writeAll(file.get(), bytes))
+    if (!write(file.get()))
         return failed(u"cannot write"_s);
     struct stat made {};
     if (::fsync(file.get()) != 0 || ::fstat(file.get(), &made) != 0

@@ -3,8 +3,10 @@
 #include "result.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <sys/types.h>
 
@@ -32,3 +34,14 @@ Result SaveFileAtomically(const QString &filePath, const QByteArray &bytes);
 Result SaveFileAtomically(const QByteArray &path, const QByteArray &bytes,
                           std::optional<FileId> expected = std::nullopt,
                           FileId *replacement = nullptr);
+
+// The same with the new content written by `write` into the new file's
+// descriptor; it gives false, with errno set, when a write failed.
+using FileWriter = std::function<bool(int fd)>;
+Result SaveFileAtomically(const QByteArray &path, const FileWriter &write,
+                          std::optional<FileId> expected = std::nullopt,
+                          FileId *replacement = nullptr);
+
+// Writes all of `bytes` at the descriptor's position, through short and
+// interrupted writes; false (errno set) on failure.
+bool WriteAll(int fd, QByteArrayView bytes);

@@ -11,12 +11,14 @@
 
 #include <taglib/attachedpictureframe.h>
 #include <taglib/commentsframe.h>
+#include <taglib/id3v2header.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/mpegfile.h>
 #include <taglib/tbytevectorstream.h>
 #include <taglib/textidentificationframe.h>
 
 #include <cerrno>
+#include <optional>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -26,9 +28,6 @@ using namespace Qt::StringLiterals;
 using Module1::TrimEnd;
 
 namespace {
-
-// MP3s are a few MiB; one this large is refused rather than held in memory.
-constexpr qint64 LargestMp3 = qint64(1) << 30;
 
 class Id3v2Editor {
 public:
@@ -122,33 +121,80 @@ QString systemError(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// The file's whole content, or why it cannot be had.
-Result readWhole(const QByteArray &path, QByteArray &content, FileId &identity)
+// Up to `length` bytes at `offset`; fewer where the file ends or a read fails.
+QByteArray readAt(int fd, qint64 offset, qint64 length)
 {
-    RegularFile file = OpenRegularFile(path, O_RDONLY);
-    if (!file.descriptor) {
-        return Result::failure(file.error == 0 ? u"not a regular file"_s
-                                               : systemError(file.error));
-    }
-    if (file.size > LargestMp3)
-        return Result::failure(u"larger than 1 GiB, too large to tag"_s);
-    struct stat status {};
-    if (::fstat(file.descriptor.get(), &status) != 0)
-        return Result::failure(systemError(errno));
-    identity = {status.st_dev, status.st_ino};
-    content.resize(file.size);
+    QByteArray bytes(length, Qt::Uninitialized);
     qint64 done = 0;
-    while (done < file.size) {
-        const ssize_t got = ::pread(file.descriptor.get(), content.data() + done,
-                                    size_t(file.size - done), off_t(done));
+    while (done < length) {
+        const ssize_t got = ::pread(fd, bytes.data() + done, size_t(length - done), off_t(offset + done));
         if (got < 0 && errno == EINTR)
             continue;
         if (got <= 0)
-            return Result::failure(u"read failed: "_s + systemError(got < 0 ? errno : ENODATA));
+            break;
         done += got;
     }
-    return Result::success();
+    bytes.truncate(done);
+    return bytes;
 }
+
+// Copies `length` bytes at `offset` of `from` to the position of `to`: in the
+// kernel where it can, else through a buffer. False (errno set) on failure.
+bool copyRange(int from, qint64 offset, qint64 length, int to)
+{
+    auto position = loff_t(offset);
+    while (length > 0) {
+        const ssize_t copied =
+            ::copy_file_range(from, &position, to, nullptr, size_t(length), 0);
+        if (copied < 0 && errno == EINTR)
+            continue;
+        if (copied <= 0)
+            break;
+        length -= copied;
+    }
+    constexpr qint64 Chunk = qint64(1) << 20;
+    while (length > 0) {
+        const QByteArray bytes = readAt(from, position, qMin(length, Chunk));
+        if (bytes.isEmpty()) {
+            errno = errno != 0 ? errno : ENODATA;
+            return false;
+        }
+        if (!WriteAll(to, bytes))
+            return false;
+        position += bytes.size();
+        length -= bytes.size();
+    }
+    return true;
+}
+
+// The ID3v2 tag at the front of the file, as TagLib reads it; none (an empty
+// tag) when the file does not begin with one. `size` gets the bytes it takes.
+class FrontTag {
+public:
+    FrontTag(int fd, qint64 fileSize)
+    {
+        const QByteArray header = readAt(fd, 0, TagLib::ID3v2::Header::size());
+        if (!header.startsWith("ID3") || header.size() < TagLib::ID3v2::Header::size())
+            return;
+        m_size = TagLib::ID3v2::Header(TagLib::ByteVector(header.constData(), uint(header.size())))
+                     .completeTagSize();
+        if (m_size > fileSize)
+            return;
+        const QByteArray tag = readAt(fd, 0, m_size);
+        m_stream.emplace(TagLib::ByteVector(tag.constData(), uint(tag.size())));
+        m_file.emplace(&*m_stream, TagLib::ID3v2::FrameFactory::instance(), false);
+    }
+
+    // Bytes the tag takes, or more than the file holds when its header lies.
+    qint64 size() const { return m_size; }
+    TagLib::ID3v2::Tag &tag() { return m_file ? *m_file->ID3v2Tag(true) : m_fresh; }
+
+private:
+    qint64 m_size = 0;
+    std::optional<TagLib::ByteVectorStream> m_stream;
+    std::optional<TagLib::MPEG::File> m_file;
+    TagLib::ID3v2::Tag m_fresh;
+};
 
 } // namespace
 
@@ -182,37 +228,47 @@ bool HasId3v2Tag(const QByteArray &path)
 Result WriteMp3Tags(const QByteArray &path, const Id3v1Tag &trailer,
                     const std::optional<Id3v2Order> &order, ReplacedFile *replaced)
 {
+    using namespace Module1;
     if (trailer.genre < -1 || trailer.genre > 255)
-        return Result::failure(Module1::DescribeFailure({Module1::TagWriteFailure::GenreOutOfRange}));
-    QByteArray content;
-    FileId before;
-    if (Result read = readWhole(path, content, before); !read)
-        return read;
-    if (content.size() <= Module1::TagTrailerSize)
-        return Result::failure(Module1::DescribeFailure({Module1::TagWriteFailure::TooShort}));
+        return Result::failure(DescribeFailure({TagWriteFailure::GenreOutOfRange}));
+    RegularFile file = OpenRegularFile(path, O_RDONLY);
+    if (!file.descriptor) {
+        return Result::failure(file.error == 0 ? u"not a regular file"_s
+                                               : systemError(file.error));
+    }
+    const int fd = file.descriptor.get();
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
+        return Result::failure(systemError(errno));
+    if (file.size <= TagTrailerSize)
+        return Result::failure(DescribeFailure({TagWriteFailure::TooShort}));
 
-    TagLib::ByteVectorStream stream(TagLib::ByteVector(content.constData(), uint(content.size())));
-    TagLib::MPEG::File mp3(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
-    if (!mp3.isValid())
-        return Result::failure(u"not an MP3 file TagLib can read"_s);
-    TagLib::ID3v2::Tag *tag = mp3.ID3v2Tag(true);
+    // The trailer's place by the trailer writer's rule: its marker alone.
+    const bool hasTrailer = readAt(fd, file.size - TagTrailerSize, 3) == "TAG";
+    const qint64 audioEnd = file.size - (hasTrailer ? TagTrailerSize : 0);
+    FrontTag front(fd, file.size);
+    if (front.size() > audioEnd)
+        return Result::failure(u"its ID3v2 tag claims more bytes than the file holds"_s);
+
+    TagLib::ID3v2::Tag &tag = front.tag();
     const Id3v2Version version = order ? order->version
-        : tag->header()->majorVersion() == 3 ? Id3v2Version::V2_3 : Id3v2Version::V2_4;
-    Id3v2Editor editor(*tag, version == Id3v2Version::V2_3 ? TagLib::String::UTF16
-                                                           : TagLib::String::UTF8);
+        : tag.header()->majorVersion() == 3 ? Id3v2Version::V2_3 : Id3v2Version::V2_4;
+    Id3v2Editor editor(tag, version == Id3v2Version::V2_3 ? TagLib::String::UTF16
+                                                          : TagLib::String::UTF8);
     fillTag(editor, trailer, order);
-    // The ID3v2 tag alone: the trailer, and anything else, stays byte for byte.
-    if (!mp3.save(TagLib::MPEG::File::ID3v2, TagLib::File::StripNone,
-                  version == Id3v2Version::V2_3 ? TagLib::ID3v2::v3 : TagLib::ID3v2::v4,
-                  TagLib::File::DoNotDuplicate))
-        return Result::failure(u"the ID3v2 tag could not be made"_s);
+    const TagLib::ByteVector rendered =
+        tag.render(version == Id3v2Version::V2_3 ? TagLib::ID3v2::v3 : TagLib::ID3v2::v4);
 
-    const TagLib::ByteVector *tagged = stream.data();
-    content = QByteArray(tagged->data(), qsizetype(tagged->size()));
-    if (const Module1::TagWriteResult put = Module1::PutTagTrailer(content, trailer); !put)
-        return Result::failure(Module1::DescribeFailure(put));
+    // The new tag, the audio as it is (the encoder's first frame first), the
+    // trailer: copied in the kernel, not through memory.
+    const QByteArray record = BuildTagTrailer(trailer);
+    const auto write = [&](int to) {
+        return WriteAll(to, QByteArrayView(rendered.data(), rendered.size()))
+            && copyRange(fd, front.size(), audioEnd - front.size(), to) && WriteAll(to, record);
+    };
     FileId after;
-    if (Result saved = SaveFileAtomically(path, content, before, &after); !saved)
+    const FileId before{status.st_dev, status.st_ino};
+    if (Result saved = SaveFileAtomically(path, write, before, &after); !saved)
         return saved;
     if (replaced)
         *replaced = {before, after};

@@ -176,20 +176,4 @@ TagWriteResult WriteTagTrailer(const QByteArray &path, const Id3v1Tag &tag)
     return {};
 }
 
-TagWriteResult PutTagTrailer(QByteArray &content, const Id3v1Tag &tag)
-{
-    if (tag.genre < -1 || tag.genre > 255)
-        return failed(TagWriteFailure::GenreOutOfRange);
-    if (content.size() <= TagTrailerSize)
-        return failed(TagWriteFailure::TooShort);
-    const QByteArray record = BuildTagTrailer(tag);
-    const qsizetype start = content.size() - TagTrailerSize;
-    if (std::memcmp(content.constData() + start, Marker, MarkerSize) == 0)
-        content.replace(start + MarkerSize, RecordBodySize, record.constData() + MarkerSize,
-                        RecordBodySize);
-    else
-        content.append(record);
-    return {};
-}
-
 } // namespace Module1

@@ -60,7 +60,4 @@ QByteArray BuildTagTrailer(const Id3v1Tag &tag);
 // never leaves a partial record behind, and a missing file is never created.
 TagWriteResult WriteTagTrailer(const QByteArray &path, const Id3v1Tag &tag);
 
-// The same for a file's whole content in memory, by the same rules.
-TagWriteResult PutTagTrailer(QByteArray &content, const Id3v1Tag &tag);
-
 } // namespace Module1
