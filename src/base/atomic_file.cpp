@@ -1,5 +1,6 @@
 #include "atomic_file.h"
 
+#include "shown_name.h"
 #include "unique_fd.h"
 
 #include <QFile>
@@ -132,7 +133,7 @@ Result SaveFileAtomically(const QByteArray &givenPath, const FileWriter &write,
         path = target;
         std::free(target);
     }
-    const QString shown = QFile::decodeName(givenPath);
+    const QString shown = ShownName(QFile::decodeName(givenPath));
     const HeldSignals held;
     struct stat old {};
     const bool exists = ::stat(path.constData(), &old) == 0;

@@ -11,6 +11,7 @@
 #include "twips.h"
 #include "wav_file_list.h"
 
+#include "base/shown_name.h"
 #include "encode/path_functions.h"
 #include "settings/settings_file.h"
 #include "tag/tag_entries.h"
@@ -189,7 +190,8 @@ void Form1::Form_Unload()
         WriteSettings(file, {EncoderPath, Destination, DeleteWatch, LoadMode, Id3v2}, Dir1->path());
     if (!saved)
         showMessage(QMessageBox::Warning, windowTitle(),
-                    tr("The settings could not be saved to \"%1\": %2").arg(file, saved.message()));
+                    tr("The settings could not be saved to \"%1\": %2")
+                        .arg(ShownName(file), saved.message()));
 }
 
 void Form1::closeEvent(QCloseEvent *event)
