@@ -17,25 +17,25 @@ Form2::Form2(const SetupValues &current, QWidget *parent)
     : QDialog(parent, DialogFlags), m_values(current)
 {
     setWindowTitle(tr("Setup"));
-    FixClientSizeInTwips(this, 4950, 4545);
+    FixClientSizeInTwips(this, 4950, 4395);
 
-    Frame1 = Placed(new QGroupBox(tr("L3Enc Path"), this), 0, 0, 4935, 2655);
-    Folders = Placed(new FolderPicker(3135, Frame1), 120, 240, 3135, 2250);
+    Frame1 = Placed(new QGroupBox(tr("L3Enc Path"), this), 0, 0, 4935, 2505);
+    Folders = Placed(new FolderPicker(3135, Frame1), 120, 240, 3135, 2100);
     Drive2 = Folders->Drive2;
     Dir2 = Folders->Dir2;
     Label1 = Placed(new QLabel(tr("Select the directory location of the L3Enc executable, "
                                "L3ENC.EXE.  If your encoder program is named something else, you "
                                "should rename it appropriately so this program will find it."),
                                Frame1),
-                    3360, 240, 1455, 2175);
+                    3360, 240, 1455, 2025);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Frame6 = Placed(new QGroupBox(tr("Run L3Enc..."), this), 0, 2640, 4935, 615);
+    Frame6 = Placed(new QGroupBox(tr("Run L3Enc..."), this), 0, 2490, 4935, 615);
     Option11 = Placed(new QRadioButton(tr("Minimized to Start Bar"), Frame6), 120, 240, 1935, 255);
     Option12 = Placed(new QRadioButton(tr("Normal Window"), Frame6), 2520, 240, 1575, 255);
 
-    Frame7 = Placed(new QGroupBox(tr("ID3v2 tag for today's players"), this), 0, 3240, 4935, 615);
+    Frame7 = Placed(new QGroupBox(tr("ID3v2 tag for today's players"), this), 0, 3090, 4935, 615);
     Option13 = Placed(new QRadioButton(tr("2.&4, UTF-8"), Frame7), 120, 240, 1455, 255);
     Option14 = Placed(new QRadioButton(tr("2.&3, UTF-16"), Frame7), 1680, 240, 1575, 255);
     Option15 = Placed(new QRadioButton(tr("N&one"), Frame7), 3360, 240, 1455, 255);
@@ -44,11 +44,11 @@ Form2::Form2(const SetupValues &current, QWidget *parent)
     Option14->setToolTip(tr("The same in UTF-16, for older car stereos and players"));
     Option15->setToolTip(tr("Only the 128-byte ID3v1 tag: 30 Latin-1 characters a field"));
 
-    Frame2 = Placed(new QGroupBox(tr("AutoDelete warning messages?"), this), 0, 3855, 2775, 615);
+    Frame2 = Placed(new QGroupBox(tr("AutoDelete warning messages?"), this), 0, 3705, 2775, 615);
     Option1 = Placed(new QRadioButton(tr("Yes (recommended)"), Frame2), 120, 240, 1815, 255);
     Option2 = Placed(new QRadioButton(tr("No"), Frame2), 1920, 240, 615, 255);
 
-    Frame3 = Placed(new QGroupBox(this), 2880, 3855, 2055, 615);
+    Frame3 = Placed(new QGroupBox(this), 2880, 3705, 2055, 615);
     Command3 = Placed(new QPushButton(tr("Okay"), Frame3), 120, 240, 855, 255);
     Command1 = Placed(new QPushButton(tr("Cancel"), Frame3), 960, 240, 975, 255);
     Command3->setDefault(true);
