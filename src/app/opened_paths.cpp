@@ -1,5 +1,7 @@
 #include "opened_paths.h"
 
+#include "base/shown_name.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -43,7 +45,7 @@ PathsToOpen InterpretPaths(const QStringList &paths)
 {
     PathsToOpen opening;
     const auto leaveOut = [&](const char *reason, const QString &path) {
-        opening.leftOut << translated(reason).arg(path);
+        opening.leftOut << translated(reason).arg(ShownName(path));
     };
     for (const QString &given : paths) {
         const QString path = withoutQuotes(given);
@@ -87,7 +89,7 @@ PathsToOpen InterpretUrls(const QList<QUrl> &urls)
         else
             notLocal << translated(QT_TRANSLATE_NOOP("OpenedPaths",
                                                      "%1: not a file on this computer"))
-                            .arg(url.toDisplayString());
+                            .arg(ShownName(url.toDisplayString()));
     }
     PathsToOpen opening = InterpretPaths(paths);
     opening.leftOut << notLocal;
@@ -105,10 +107,10 @@ QString OpeningMessage(const PathsToOpen &opening, qsizetype listedWavs)
     QStringList parts;
     if (!leftOut.isEmpty())
         parts << translated(QT_TRANSLATE_NOOP("OpenedPaths", "The window shows \"%1\". Not taken:"))
-                         .arg(opening.folder)
+                         .arg(ShownName(opening.folder))
                      + u"\n\n"_s + leftOut;
     if (listedWavs == 0)
         parts << translated(QT_TRANSLATE_NOOP("OpenedPaths", "\"%1\" holds no WAV files."))
-                     .arg(opening.folder);
+                     .arg(ShownName(opening.folder));
     return parts.join(u"\n\n"_s);
 }

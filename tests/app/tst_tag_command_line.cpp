@@ -74,6 +74,10 @@ private Q_SLOTS:
                                     << QStringList() << 1 << u"Nothing was opened:"_s;
         QTest::newRow("vanished path") << QStringList{file(u"album/gone.wav"_s)} << QString()
                                        << QStringList() << 1 << u"Nothing was opened:"_s;
+        // A name that could forge a line is shown escaped, on one line.
+        QTest::newRow("vanished path with a line break")
+            << QStringList{file(u"album/x\nFinished.wav"_s)} << QString() << QStringList() << 1
+            << u"Nothing was opened:\n\n'"_s + file(u"album/x'$'\\n''Finished.wav"_s);
         QTest::newRow("folder with no WAVs") << QStringList{file(u"empty"_s)} << file(u"empty"_s)
                                              << QStringList() << 0
                                              << u"\"%1\" holds no WAV files."_s.arg(file(u"empty"_s));
