@@ -2,7 +2,7 @@
 # Coverage-guided fuzzing (clang's libFuzzer) of the parsers of input from
 # outside, under AddressSanitizer and UndefinedBehaviorSanitizer: the WAV
 # chunk walker, the WAV tag reader, the settings file, the tagging command
-# line. Each target runs SECONDS (default 60), one after another, from the
+# line. Each target runs SECONDS (default 60), all side by side, from the
 # seeds in fuzz/corpus/<target> (written by real tools, never changed here) and what
 # earlier runs found (build-fuzz/corpus/<target>). A crash, a hang or a leak
 # fails, and leaves its input in build-fuzz/findings/.
@@ -47,17 +47,26 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WAR
 cmake --build build-fuzz --target $fuzzers
 mkdir -p build-fuzz/findings
 export ASAN_SYMBOLIZER_PATH=/usr/bin/llvm-symbolizer-14
+# The targets run side by side, each for SECONDS of the clock.
 for target in $targets; do
     mkdir -p "build-fuzz/corpus/$target"
     echo "fuzz_$target: $seconds s"
-    if ! "build-fuzz/bin/fuzz_$target" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
-            -print_final_stats=1 -artifact_prefix="build-fuzz/findings/$target-" \
-            "build-fuzz/corpus/$target" "fuzz/corpus/$target" >"build-fuzz/$target.log" 2>&1; then
+    "build-fuzz/bin/fuzz_$target" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
+        -print_final_stats=1 -artifact_prefix="build-fuzz/findings/$target-" \
+        "build-fuzz/corpus/$target" "fuzz/corpus/$target" >"build-fuzz/$target.log" 2>&1 &
+    eval "pid_$target=\$!"
+done
+failed=0
+for target in $targets; do
+    if ! eval "wait \$pid_$target"; then
         tail -n 60 "build-fuzz/$target.log"
         echo "fuzz_$target found a fault: its input is in build-fuzz/findings/" >&2
-        exit 1
+        failed=1
+        continue
     fi
+    echo "fuzz_$target:"
     grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|#[0-9]+ *DONE)' \
         "build-fuzz/$target.log" || true
 done
+[ "$failed" -eq 0 ] || exit 1
 echo "fuzzing: no findings"
