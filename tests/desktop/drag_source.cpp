@@ -35,7 +35,7 @@ protected:
         drag->setMimeData(uriList);
         const Qt::DropAction done = drag->exec(Qt::CopyAction);
         // The target asks for the data after the drop: stay to hand it over.
-        QTimer::singleShot(std::chrono::seconds(2),
+        QTimer::singleShot(std::chrono::seconds(2), this,
                            [done] { QApplication::exit(done == Qt::CopyAction ? 0 : 1); });
     }
 
