@@ -72,7 +72,7 @@ Form6::Form6(const QString &directory, const QList<AlbumFile> &files, QWidget *p
       m_wholeText(wholeText)
 {
     setWindowTitle(tr("Tag Selected Files"));
-    FixClientSizeInTwips(this, 9000, 8400);
+    FixClientSizeInTwips(this, 9000, 6900);
 
     createFieldRows();
 
@@ -98,8 +98,8 @@ Form6::Form6(const QString &directory, const QList<AlbumFile> &files, QWidget *p
     createCoverRow();
     createPreview();
 
-    Command1 = Placed(new QPushButton(tr("Okay"), this), 6960, 8040, 855, 255);
-    Command2 = Placed(new QPushButton(tr("Cancel"), this), 7905, 8040, 1095, 255);
+    Command1 = Placed(new QPushButton(tr("Okay"), this), 6960, 6540, 855, 255);
+    Command2 = Placed(new QPushButton(tr("Cancel"), this), 7905, 6540, 1095, 255);
     Command1->setDefault(true);
 
     SetTabOrder({Check1, Text1, Check2, Text2, Check3, Text3, Check4, Combo1, Check5, Text4,
@@ -218,9 +218,9 @@ bool Form6::setCover(const QString &path)
 
 void Form6::createPreview()
 {
-    Frame3 = Placed(new QGroupBox(tr("Preview"), this), 0, 4200, 9000, 3735);
+    Frame3 = Placed(new QGroupBox(tr("Preview"), this), 0, 4200, 9000, 2235);
     Grid1 = Placed(new QTableWidget(int(m_files.size()), int(previewColumns().size()), Frame3),
-                   120, 240, 8760, 3375);
+                   120, 240, 8760, 1875);
     Grid1->setHorizontalHeaderLabels(previewColumns());
     Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid1->setSelectionMode(QAbstractItemView::NoSelection);
