@@ -18,13 +18,6 @@ constexpr char Marker[3] = {'T', 'A', 'G'};
 constexpr qsizetype MarkerSize = sizeof Marker;
 constexpr qsizetype RecordBodySize = TagTrailerSize - MarkerSize;
 
-// ID3v1 readers on Linux take the fields as Latin-1. Converting first, one
-// byte per character, then cutting keeps each field exactly its width.
-void appendField(QByteArray &record, const QString &text, qsizetype width)
-{
-    record.append(TagTrailerField(text, width));
-}
-
 // Repeats a positional read or write until all `size` bytes are through: a
 // short transfer is no error, an interrupted one is tried again.
 template <typename Byte, typename Transfer>
@@ -111,6 +104,8 @@ QString DescribeFailure(const TagWriteResult &result)
     return reason;
 }
 
+// ID3v1 readers on Linux take the fields as Latin-1. Converting first, one
+// byte per character, then cutting keeps each field exactly its width.
 QByteArray TagTrailerField(const QString &text, qsizetype width)
 {
     QByteArray bytes =
@@ -124,11 +119,11 @@ QByteArray BuildTagTrailer(const Id3v1Tag &tag)
     QByteArray record;
     record.reserve(TagTrailerSize);
     record.append(Marker, MarkerSize);
-    appendField(record, tag.title, 30);
-    appendField(record, tag.artist, 30);
-    appendField(record, tag.album, 30);
-    appendField(record, tag.year, 4);
-    appendField(record, tag.comment, 30);
+    record.append(TagTrailerField(tag.title, 30));
+    record.append(TagTrailerField(tag.artist, 30));
+    record.append(TagTrailerField(tag.album, 30));
+    record.append(TagTrailerField(tag.year, 4));
+    record.append(TagTrailerField(tag.comment, 30));
     record.append(char(quint8(qMax<qint16>(tag.genre, 0))));
     return record;
 }
