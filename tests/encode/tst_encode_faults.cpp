@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <fcntl.h>
+#include <sched.h>
 #include <sndfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -84,6 +85,16 @@ struct Fixture {
         request.files.append({name, true});
         request.entries.append(MakeTagEntry({u"Title"_s, u"Artist"_s, u"Album"_s, u"2024"_s,
                                              u"Rock"_s, {}}));
+    }
+    // The batch runs as many files at once as the CPUs this thread may use
+    // (its children inherit the mask): on one CPU, one after another, in the
+    // script's order. The row's cleanup gives the CPUs back.
+    void oneFileAtATime()
+    {
+        cpu_set_t one;
+        CPU_ZERO(&one);
+        CPU_SET(sched_getcpu(), &one);
+        QCOMPARE(sched_setaffinity(0, sizeof one, &one), 0);
     }
     // Replaces L3ENC by a sh wrapper around the real one.
     void wrapEncoder(const QByteArray &body)
@@ -346,8 +357,12 @@ const QList<Row> &rows()
              QVERIFY(QDir::setCurrent(f.root));
          },
          {{u"wav/rel.wav"_s, Fate::Deleted}, {u"mp3/rel.mp3"_s, Fate::NewMp3, 0.5}}},
+        // One file at a time: run side by side, the file that fits could
+        // find the disk filled by the other one's encode (and rightly keep
+        // its WAV).
         {"full file system at the destination",
          [](Fixture &f) {
+             f.oneFileAtATime();
              QCOMPARE(QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=48k"_s,
                                                      u"tmpfs"_s, f.path(u"mp3"_s)}),
                       0);
@@ -634,6 +649,11 @@ class TestEncodeFaults : public QObject {
     QStringList m_mounts;
     QStringList m_loops;
     QString m_startDirectory = QDir::currentPath();
+    cpu_set_t m_cpus = [] {
+        cpu_set_t cpus;
+        sched_getaffinity(0, sizeof cpus, &cpus);
+        return cpus;
+    }();
 
 private Q_SLOTS:
     void faults_data()
@@ -740,6 +760,7 @@ private Q_SLOTS:
     void cleanup()
     {
         QDir::setCurrent(m_startDirectory);
+        sched_setaffinity(0, sizeof m_cpus, &m_cpus);
         if (!m_dir)
             return;
         QFile::setPermissions(m_dir->filePath(u"mp3"_s), QFile::ReadOwner | QFile::WriteOwner
