@@ -131,6 +131,9 @@ announce() {
     [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -S "${XDG_RUNTIME_DIR:-/nonexistent}/bus" ] || return 0
     body=$1
     [ -t 1 ] || body="$body Its log is TEMP.LOG in $PWD."
+    # The body is markup to the notification service: a name's "<" or "&"
+    # must show as itself, never open a tag or an entity.
+    body=$(printf '%s\n' "$body" | sed 's/&/\&amp;/g; s/</\&lt;/g; s/>/\&gt;/g')
     notify-send -a 'Trelvin Sondrake' -i %1 'The encoding batch has finished' "$body" >/dev/null 2>&1 &
 }
 [ $jobs -gt 1 ] && { printer & printing=$!; }

@@ -361,18 +361,28 @@ private Q_SLOTS:
                                 u"\033]0;owned\007title.wav"_s, u"\033[2Jclear.wav"_s,
                                 u"\u009b2J C1.wav"_s, u"%1.wav"_s, u"Artist%2C Title%3.wav"_s,
                                 forged + u".wav"_s, QString(251, u'n') + u".wav"_s};
-        const QString broken = u"no WAV\033[31m\n.wav"_s; // failed: named in the summary
+        const QString broken = u"no <b>WAV & \033[31m\n.wav"_s; // failed: named in the summary
         const ScriptPlan plan = makeBatch(root, QList<double>(9, 0.3) << -1, jobs,
                                           QStringLiteral(L3ENC_PROGRAM), names + QStringList{broken});
         const QString wavs = root + u"/wav/"_s, mp3s = root + u"/mp3/"_s;
-        const ScriptRun run = RunScript(root + u"/enc"_s, u"TEMP.BAT"_s, environmentIn(root));
+        // A notification service that keeps what it was sent.
+        QProcessEnvironment environment = environmentIn(root);
+        QVERIFY(QDir().mkpath(root + u"/bin"_s));
+        QFile notifier(root + u"/bin/notify-send"_s);
+        QVERIFY(notifier.open(QIODevice::WriteOnly));
+        notifier.write("#!/bin/sh\nfor last; do :; done\nprintf '%s' \"$last\" >\"$(dirname \"$0\")/body\"\n");
+        notifier.close();
+        QVERIFY(notifier.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        environment.insert(u"PATH"_s, root + u"/bin:"_s + environment.value(u"PATH"_s));
+        environment.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, u"unix:path=/nonexistent"_s);
+        const ScriptRun run = RunScript(root + u"/enc"_s, u"TEMP.BAT"_s, environment);
         QVERIFY2(run.finished, run.output.constData());
 
         const QString text = QString::fromUtf8(run.output);
         for (qsizetype i = 0; i < text.size(); ++i) {
             const char16_t c = text[i].unicode();
             QVERIFY2(c == u'\n' || (c >= 0x20 && (c < 0x7F || c > 0x9F)),
-                     qPrintable(u"a raw control character %1 in: "_s.arg(QString::number(c, 16), text.mid(i - 40, 80))));
+                     qPrintable(u"a raw control character %1 in: %2"_s.arg(QString::number(c, 16), text.mid(i - 40, 80))));
         }
         QStringList lines = text.split(u'\n');
         QVERIFY(lines.takeLast().isEmpty());
@@ -392,6 +402,14 @@ private Q_SLOTS:
         QCOMPARE(summary, u"Finished: %1 of 10 MP3(s) made, 1 failed (%2); %3 WAV(s) deleted, %4 kept."_s
                               .arg(QString::number(made), ShownName(broken),
                                    QString::number(10 - kept), QString::number(kept)));
+        // The notification says the same, as markup (its writer runs in the background).
+        QString body = summary + u" Its log is TEMP.LOG in "_s + root + u"/enc."_s;
+        body.replace(u'&', u"&amp;"_s).replace(u'<', u"&lt;"_s).replace(u'>', u"&gt;"_s);
+        const auto sent = [&root] {
+            QFile file(root + u"/bin/body"_s);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QTRY_COMPARE(sent(), body.toUtf8());
     }
 };
 
