@@ -36,9 +36,23 @@ export LSAN_OPTIONS="suppressions=$root/tests/sanitizers/lsan.supp:print_suppres
 slow='^(desktop_session.*|wayland_session|atspi_session|xdnd_drops|fuzz_tagging)$'
 status=0
 ctest --test-dir build-sanitize --output-on-failure -j2 -E "$slow" "$@" || status=$?
-if [ -n "$(ls "$reports")" ]; then
-    cat "$reports"/*
-    echo "sanitizers: $(ls "$reports" | wc -l) report(s), above" >&2
+# The leak checker writes a lone note, "Unable to get registers from thread
+# N", for a thread that was ending as it looked (it then counts all of that
+# thread's stack as reachable): shown, it fails nothing. Anything else does.
+benign='^==[0-9]*==Unable to get registers from thread [0-9]*\.$'
+found=
+for report in "$reports"/*; do
+    [ -e "$report" ] || continue
+    if grep -qv "$benign" "$report"; then
+        found="$found $report"
+    else
+        sed 's/^/sanitizer note: /' "$report"
+    fi
+done
+if [ -n "$found" ]; then
+    # shellcheck disable=SC2086 # the names are words
+    cat $found
+    echo "sanitizers: $(echo $found | wc -w) report(s), above" >&2
     exit 1
 fi
 [ "$status" -eq 0 ] || exit "$status"
