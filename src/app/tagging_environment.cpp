@@ -5,7 +5,6 @@
 #include <QFile>
 
 #include <fcntl.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -51,9 +50,7 @@ Result HandOnReceipt(const QByteArray &receiptPath, const ReplacedFile &replaced
     RegularFile file = OpenRegularFile(receiptPath, O_RDONLY);
     if (!file.descriptor)
         return Result::success(); // no receipt: the script keeps the WAV anyway
-    QByteArray receipt(qMin<qint64>(file.size, LongestReceipt), '\0');
-    const ssize_t got = ::read(file.descriptor.get(), receipt.data(), size_t(receipt.size()));
-    receipt.truncate(qMax<ssize_t>(got, 0));
+    const QByteArray receipt = ReadAt(file.descriptor.get(), 0, qMin<qint64>(file.size, LongestReceipt));
     const QByteArray line = receipt.left(receipt.indexOf('\n'));
     const QByteArray before = ' ' + replaced.before.text().toLatin1();
     if (!line.startsWith("safe ") || !line.endsWith(before))

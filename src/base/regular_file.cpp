@@ -21,3 +21,20 @@ RegularFile OpenRegularFile(const QByteArray &path, int flags)
         return {UniqueFd(), S_ISREG(info.st_mode) ? errno : 0, 0};
     return {std::move(fd), 0, qint64(info.st_size)};
 }
+
+QByteArray ReadAt(int fd, qint64 offset, qint64 length)
+{
+    QByteArray bytes(qMax<qint64>(length, 0), Qt::Uninitialized);
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got =
+            ::pread(fd, bytes.data() + done, size_t(bytes.size() - done), off_t(offset + done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        done += got;
+    }
+    bytes.truncate(done);
+    return bytes;
+}

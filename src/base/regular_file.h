@@ -17,3 +17,7 @@ struct RegularFile {
 // Opens the file at `path` (the file system's bytes) with `flags` (O_RDONLY,
 // O_RDWR).
 RegularFile OpenRegularFile(const QByteArray &path, int flags);
+
+// Up to `length` bytes at `offset` of the open file `fd`: fewer where the file
+// ends or a read fails; an interrupted read is tried again.
+QByteArray ReadAt(int fd, qint64 offset, qint64 length);

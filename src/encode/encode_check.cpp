@@ -32,41 +32,35 @@ QString shownList(const QStringList &names)
     return shown.join(u", "_s);
 }
 
-// A message in the user's language (the window loads the catalogue).
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("EncodeCheck", text);
-}
-
 QStringList problemsOf(const EncodeRequest &request, const ScriptPlan &plan)
 {
     QStringList problems;
     if (Module1::ShortPath(request.destination).isEmpty())
-        problems << translated(QT_TRANSLATE_NOOP("EncodeCheck",
-                                                 "The destination directory \"%1\" does not exist. "
-                                                 "Choose another one with the Destination button."))
+        problems << QCoreApplication::translate("EncodeCheck",
+                                                "The destination directory \"%1\" does not exist. "
+                                                "Choose another one with the Destination button.")
                         .arg(ShownName(request.destination));
     if (!QFileInfo(JoinPath(request.encoderPath, u"L3ENC"_s)).isExecutable())
-        problems << translated(QT_TRANSLATE_NOOP("EncodeCheck",
-                                                 "The encoder L3ENC was not found in \"%1\". "
-                                                 "Choose its directory with Options, Setup."))
+        problems << QCoreApplication::translate("EncodeCheck",
+                                                "The encoder L3ENC was not found in \"%1\". "
+                                                "Choose its directory with Options, Setup.")
                         .arg(ShownName(request.encoderPath));
     if (plan.groups.isEmpty())
-        problems << translated(QT_TRANSLATE_NOOP("EncodeCheck",
-                                                 "The selected files no longer exist in \"%1\": %2"))
+        problems << QCoreApplication::translate("EncodeCheck",
+                                                "The selected files no longer exist in \"%1\": %2")
                         .arg(ShownName(request.directory), shownList(SelectedNames(request.files)));
     for (const SharedMp3Path &clash : SharedMp3Paths(plan))
-        problems << translated(QT_TRANSLATE_NOOP("EncodeCheck",
-                                                 "These selected files would all become \"%1\": %2. "
-                                                 "Select only one of them."))
+        problems << QCoreApplication::translate("EncodeCheck",
+                                                "These selected files would all become \"%1\": %2. "
+                                                "Select only one of them.")
                         .arg(ShownName(clash.mp3Path), shownList(clash.wavNames));
     if (IsOnFatFileSystem(request.destination)) {
         if (const QStringList names = NamesFatCannotHold(plan); !names.isEmpty())
-            problems << translated(QT_TRANSLATE_NOOP(
+            problems << QCoreApplication::translate(
                             "EncodeCheck",
                             "The destination's file system (FAT, exFAT or NTFS) cannot hold the "
                             "MP3 names of these selected files (no \" * : < > ? \\ | in names): %1. "
-                            "Rename them first."))
+                            "Rename them first.")
                             .arg(shownList(names));
     }
     return problems;
@@ -114,18 +108,18 @@ QString ExistingMp3sQuestion(const QStringList &existingMp3s)
     for (const QString &path : existingMp3s.first(qMin(Named, existingMp3s.size())))
         names << ShownName(Module1::NameFromPath(path));
     QString question = existingMp3s.size() == 1
-        ? translated(QT_TRANSLATE_NOOP(
-              "EncodeCheck", "An MP3 file exists already in the destination and would be replaced:"))
-        : translated(QT_TRANSLATE_NOOP(
-              "EncodeCheck", "%1 MP3 files exist already in the destination and would be replaced:"))
+        ? QCoreApplication::translate(
+              "EncodeCheck", "An MP3 file exists already in the destination and would be replaced:")
+        : QCoreApplication::translate(
+              "EncodeCheck", "%1 MP3 files exist already in the destination and would be replaced:")
               .arg(existingMp3s.size());
     question += u"\n\n"_s + names.join(u'\n');
     if (existingMp3s.size() > Named)
         question += u'\n'
-                    + translated(QT_TRANSLATE_NOOP("EncodeCheck", "... and %1 more"))
+                    + QCoreApplication::translate("EncodeCheck", "... and %1 more")
                           .arg(existingMp3s.size() - Named);
     return question + u"\n\n"_s
-        + translated(QT_TRANSLATE_NOOP("EncodeCheck", "Replace them, skip those files, or cancel?"));
+        + QCoreApplication::translate("EncodeCheck", "Replace them, skip those files, or cancel?");
 }
 
 ScriptPlan WithoutExistingMp3s(const ScriptPlan &plan, const QStringList &existingMp3s)

@@ -6,10 +6,8 @@
 #include <QDir>
 #include <QFile>
 
-#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -40,16 +38,9 @@ CoverPicture LoadCover(const QString &path)
     }
     if (file.size > LargestCover)
         return refused(path, u"it is larger than 2 MiB"_s);
-    QByteArray bytes(file.size, Qt::Uninitialized);
-    qint64 done = 0;
-    while (done < file.size) {
-        const ssize_t got = ::read(file.descriptor.get(), bytes.data() + done, size_t(file.size - done));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return refused(path, u"it could not be read whole"_s);
-        done += got;
-    }
+    const QByteArray bytes = ReadAt(file.descriptor.get(), 0, file.size);
+    if (bytes.size() < file.size)
+        return refused(path, u"it could not be read whole"_s);
     const QString type = pictureType(bytes);
     if (type.isEmpty())
         return refused(path, u"it is not a JPEG or PNG picture"_s);

@@ -18,8 +18,8 @@
 #include <taglib/textidentificationframe.h>
 
 #include <cerrno>
-#include <optional>
 #include <cstring>
+#include <optional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -121,23 +121,6 @@ QString systemError(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// Up to `length` bytes at `offset`; fewer where the file ends or a read fails.
-QByteArray readAt(int fd, qint64 offset, qint64 length)
-{
-    QByteArray bytes(length, Qt::Uninitialized);
-    qint64 done = 0;
-    while (done < length) {
-        const ssize_t got = ::pread(fd, bytes.data() + done, size_t(length - done), off_t(offset + done));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            break;
-        done += got;
-    }
-    bytes.truncate(done);
-    return bytes;
-}
-
 // Copies `length` bytes at `offset` of `from` to the position of `to`: in the
 // kernel where it can, else through a buffer. False (errno set) on failure.
 bool copyRange(int from, qint64 offset, qint64 length, int to)
@@ -154,7 +137,7 @@ bool copyRange(int from, qint64 offset, qint64 length, int to)
     }
     constexpr qint64 Chunk = qint64(1) << 20;
     while (length > 0) {
-        const QByteArray bytes = readAt(from, position, qMin(length, Chunk));
+        const QByteArray bytes = ReadAt(from, position, qMin(length, Chunk));
         if (bytes.isEmpty()) {
             errno = errno != 0 ? errno : ENODATA;
             return false;
@@ -173,14 +156,14 @@ class FrontTag {
 public:
     FrontTag(int fd, qint64 fileSize)
     {
-        const QByteArray header = readAt(fd, 0, TagLib::ID3v2::Header::size());
+        const QByteArray header = ReadAt(fd, 0, TagLib::ID3v2::Header::size());
         if (!header.startsWith("ID3") || header.size() < TagLib::ID3v2::Header::size())
             return;
         m_size = TagLib::ID3v2::Header(TagLib::ByteVector(header.constData(), uint(header.size())))
                      .completeTagSize();
         if (m_size > fileSize)
             return;
-        const QByteArray tag = readAt(fd, 0, m_size);
+        const QByteArray tag = ReadAt(fd, 0, m_size);
         m_stream.emplace(TagLib::ByteVector(tag.constData(), uint(tag.size())));
         m_file.emplace(&*m_stream, TagLib::ID3v2::FrameFactory::instance(), false);
     }
@@ -219,10 +202,8 @@ QString AgreeingGenre(const QString &id3v2Genre, qint16 trailerGenre)
 
 bool HasId3v2Tag(const QByteArray &path)
 {
-    RegularFile file = OpenRegularFile(path, O_RDONLY);
-    char start[3] = {};
-    return file.descriptor && ::pread(file.descriptor.get(), start, 3, 0) == 3
-        && std::memcmp(start, "ID3", 3) == 0;
+    const RegularFile file = OpenRegularFile(path, O_RDONLY);
+    return file.descriptor && ReadAt(file.descriptor.get(), 0, 3) == "ID3";
 }
 
 Result WriteMp3Tags(const QByteArray &path, const Id3v1Tag &trailer,
@@ -244,7 +225,7 @@ Result WriteMp3Tags(const QByteArray &path, const Id3v1Tag &trailer,
         return Result::failure(DescribeFailure({TagWriteFailure::TooShort}));
 
     // The trailer's place by the trailer writer's rule: its marker alone.
-    const bool hasTrailer = readAt(fd, file.size - TagTrailerSize, 3) == "TAG";
+    const bool hasTrailer = ReadAt(fd, file.size - TagTrailerSize, 3) == "TAG";
     const qint64 audioEnd = file.size - (hasTrailer ? TagTrailerSize : 0);
     FrontTag front(fd, file.size);
     if (front.size() > audioEnd)

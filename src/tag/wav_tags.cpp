@@ -15,10 +15,8 @@
 #include <taglib/textidentificationframe.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -56,21 +54,8 @@ public:
     // Up to `length` bytes at `offset`, fewer where the file ends.
     QByteArray read(qint64 offset, qint64 length) const
     {
-        length = std::clamp<qint64>(length, 0, std::max<qint64>(0, m_file.size - offset));
-        QByteArray bytes(length, Qt::Uninitialized);
-        qint64 done = 0;
-        while (done < length) {
-            const ssize_t got =
-                ::pread(m_file.descriptor.get(), bytes.data() + done, size_t(length - done),
-                        off_t(offset + done));
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got <= 0)
-                break;
-            done += got;
-        }
-        bytes.truncate(done);
-        return bytes;
+        return ReadAt(m_file.descriptor.get(), offset,
+                      std::clamp<qint64>(length, 0, std::max<qint64>(0, m_file.size - offset)));
     }
 
 private:
