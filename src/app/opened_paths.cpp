@@ -15,6 +15,8 @@ QString translated(const char *text)
     return QCoreApplication::translate("OpenedPaths", text);
 }
 
+const char FolderUnreadable[] = QT_TRANSLATE_NOOP("OpenedPaths", "%1: the folder cannot be read");
+
 QString withoutQuotes(const QString &path)
 {
     const bool quoted = path.size() >= 2 && path.startsWith(u'"') && path.endsWith(u'"');
@@ -62,7 +64,7 @@ PathsToOpen InterpretPaths(const QStringList &paths)
         const QFileInfo folder(kind == PathKind::Folder ? info.absoluteFilePath()
                                                         : info.absolutePath());
         if (!canList(folder)) {
-            leaveOut(QT_TRANSLATE_NOOP("OpenedPaths", "%1: the folder cannot be read"), path);
+            leaveOut(FolderUnreadable, path);
             continue;
         }
         const QString canonical = folder.canonicalFilePath();
@@ -93,6 +95,14 @@ PathsToOpen InterpretUrls(const QList<QUrl> &urls)
     }
     PathsToOpen opening = InterpretPaths(paths);
     opening.leftOut << notLocal;
+    return opening;
+}
+
+PathsToOpen WithFolderUnreadable(PathsToOpen opening)
+{
+    opening.leftOut.prepend(translated(FolderUnreadable).arg(ShownName(opening.folder)));
+    opening.folder.clear();
+    opening.wavNames.clear();
     return opening;
 }
 

@@ -29,6 +29,10 @@ PathsToOpen InterpretPaths(const QStringList &paths);
 // other URL is left out.
 PathsToOpen InterpretUrls(const QList<QUrl> &urls);
 
+// `opening` once its folder turned out unreadable after all (gone since it
+// was looked at): nothing is shown, and the folder is named as left out.
+PathsToOpen WithFolderUnreadable(PathsToOpen opening);
+
 // What the user is told once the window shows `opening` with `listedWavs` files
 // in its list; empty when everything was taken and there is something to see.
 QString OpeningMessage(const PathsToOpen &opening, qsizetype listedWavs);

@@ -220,14 +220,17 @@ void Form1::dropEvent(QDropEvent *event)
 
 void Form1::OpenPaths(const PathsToOpen &opening)
 {
-    PathsToOpen shown = opening;
     // WAV files of the directory shown keep the tag data typed for it.
     const bool listed =
-        !shown.wavNames.isEmpty() && shown.folder == Dir1->path()
-        && std::ranges::all_of(shown.wavNames, [this](const QString &name) {
+        !opening.wavNames.isEmpty() && opening.folder == Dir1->path()
+        && std::ranges::all_of(opening.wavNames, [this](const QString &name) {
                return !File1->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty();
            });
-    if (!shown.folder.isEmpty() && (listed || Dir1->setPath(shown.folder))) {
+    // A folder gone since it was looked at is left out.
+    const PathsToOpen shown = opening.folder.isEmpty() || listed || Dir1->setPath(opening.folder)
+                                  ? opening
+                                  : WithFolderUnreadable(opening);
+    if (!shown.folder.isEmpty()) {
         Drive1->selectVolumeOf(shown.folder);
         File1->clearSelection();
         int first = -1;
@@ -239,11 +242,6 @@ void Form1::OpenPaths(const PathsToOpen &opening)
         }
         if (first >= 0) // Properties edits the first of them
             File1->setCurrentRow(first, QItemSelectionModel::NoUpdate);
-    } else if (!shown.folder.isEmpty()) { // gone since it was looked at
-        shown.leftOut.prepend(
-            QCoreApplication::translate("OpenedPaths", "%1: the folder cannot be read")
-                .arg(shown.folder));
-        shown.folder.clear();
     }
     const QString message = OpeningMessage(shown, File1->count());
     if (!message.isEmpty())
