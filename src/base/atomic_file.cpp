@@ -157,8 +157,11 @@ Result SaveFileAtomically(const QByteArray &givenPath, const FileWriter &write,
         return failed(u"cannot write"_s);
     struct stat made {};
     if (::fsync(file.get()) != 0 || ::fstat(file.get(), &made) != 0
-        || (temporary.isEmpty() && !nameBeside(file.get(), path, temporary)) || !file.close())
+        || (temporary.isEmpty() && !nameBeside(file.get(), path, temporary)))
         return failed(u"cannot write"_s);
+    // Named and renamed back to back: a kill (which no signal mask holds off)
+    // finds a hidden name beside the file only in between. The descriptor,
+    // which after the fsync has nothing left to report, closes after that.
     if (::rename(temporary.constData(), path.constData()) != 0)
         return failed(u"cannot save"_s);
     if (replacement)
