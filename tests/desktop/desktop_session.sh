@@ -20,13 +20,7 @@ for tool in Xvfb openbox xdotool xprop xwininfo xterm python3; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
-work=$(mktemp -d)
-pids=""
-cleanup() {
-    for pid in $pids; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+. "$source/tests/desktop/scratch_work.sh"
 fail() { echo "FAIL: $*"; [ -n "$shots" ] && import -window root "$shots/failure.png" 2>/dev/null; exit 1; }
 
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/run"

@@ -14,13 +14,7 @@ for tool in weston Xwayland xdotool xwininfo; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
-work=$(mktemp -d)
-pids=""
-cleanup() {
-    for pid in $pids; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/scratch_work.sh"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_SESSION_TYPE=wayland

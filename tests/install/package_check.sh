@@ -7,13 +7,7 @@ deb=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 support=$(cd "$(dirname "$0")/../support" && pwd)
 id=org.trelvinsondrake.TrelvinSondrake
 private=/usr/lib/trelvin-sondrake
-work=$(mktemp -d)
-pids=""
-cleanup() {
-    for pid in $pids; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/../desktop/scratch_work.sh"
 fail() { echo "FAIL: $*"; exit 1; }
 
 lintian --fail-on error "$deb" >"$work/lintian.log" || { cat "$work/lintian.log"; fail "lintian"; }
