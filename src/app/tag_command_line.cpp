@@ -92,11 +92,13 @@ ModeDecision DecideMode(const QList<QByteArray> &arguments)
     default:
         problem = u"the field block must be one argument (quote it)"_s;
     }
-    if (request)
-        return {Mode::Tagging, *request, {}, {}};
+    // Folders and WAV files open the window there, whatever their names'
+    // lengths and quotes would also make of them ("Open With" gives them so);
     // "." (one character, no request) opens the working directory.
     if (const std::optional<QStringList> paths = foldersOrWavs(arguments))
         return {Mode::Open, {}, {}, *paths};
+    if (request)
+        return {Mode::Tagging, *request, {}, {}};
     if (problem.isEmpty())
         return {Mode::Interactive, {}, {}, {}};
     return {Mode::UsageError, {}, problem, {}};

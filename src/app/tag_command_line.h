@@ -43,9 +43,10 @@ struct ModeDecision {
     QStringList paths;  // for Open: the folders and WAV files to show
 };
 
-// A well-formed tagging request is always one. Arguments that are not, and
-// that each name an existing folder or WAV file (a file manager's "Open
-// With"), open the window there, as a drop on it would.
+// Arguments that each name an existing folder or WAV file (a file manager's
+// "Open With") open the window there, as a drop on it would, even where they
+// also read as a tagging request; otherwise a well-formed request is one (and
+// the tagging run writes only an MP3).
 ModeDecision DecideMode(const QList<QByteArray> &arguments);
 
 // The usage text, naming the command as it was started.

@@ -4,6 +4,7 @@
 
 #include "base/command_messages.h"
 #include "base/shown_name.h"
+#include "tag/mp3_signature.h"
 #include "tag/mp3_tags.h"
 #include "tag/tag_trailer.h"
 
@@ -27,6 +28,11 @@ int RunTagging(const TagRequest &request, const QString &command, std::FILE *err
     // A file-size limit then fails the write, which is rolled back, instead
     // of killing the run halfway through the record.
     std::signal(SIGXFSZ, SIG_IGN);
+    // However the arguments came about, only an MP3 is ever written.
+    if (const QString notMp3 = WhyNotAnMp3(request.path); !notMp3.isEmpty()) {
+        report(errors, command, request.path, u"tag not written: "_s + notMp3);
+        return TagNotWritten;
+    }
     const TaggingEnvironment environment =
         ReadTaggingEnvironment(QProcessEnvironment::systemEnvironment());
     if (!environment.coverProblem.isEmpty())

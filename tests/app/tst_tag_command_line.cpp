@@ -28,16 +28,21 @@ class TestTagCommandLine : public QObject {
     QTemporaryDir m_files;
 
     QString file(const QString &name) const { return m_files.filePath(name); }
+    // In long/, a WAV whose full path is as long as a field block.
+    QString longWav() const
+    {
+        return u"long/"_s + QString(FieldBlockLength - file(u"long/.wav"_s).size(), u'w') + u".wav"_s;
+    }
 
 private Q_SLOTS:
     void initTestCase()
     {
         QDir root(m_files.path());
         for (const QString &folder : {u"album"_s, u"other"_s, u"empty"_s, u"My \"live\" takes"_s,
-                                      u"ends in\""_s})
+                                      u"ends in\""_s, u"long"_s})
             QVERIFY(root.mkdir(folder));
         for (const QString &name : {u"album/a.wav"_s, u"album/B.WAV"_s, u"album/notes.txt"_s,
-                                    u"album/.hidden.wav"_s, u"other/c.wav"_s}) {
+                                    u"album/.hidden.wav"_s, u"other/c.wav"_s, longWav()}) {
             QFile wav(file(name));
             QVERIFY(wav.open(QIODevice::WriteOnly));
         }
@@ -294,9 +299,11 @@ private Q_SLOTS:
         QTest::newRow("missing folder") << QByteArrayList{named(u"gone"_s)} << int(Mode::UsageError);
         QTest::newRow("WAV and a 126-character block")
             << QByteArrayList{named(u"album/a.wav"_s), block} << int(Mode::Tagging);
-        // A double quote in the middle makes a well-formed request: the rule stands.
+        // Folders and WAVs open the window even where they read as a request.
         QTest::newRow("folder named with a double quote")
-            << QByteArrayList{named(u"My \"live\" takes"_s)} << int(Mode::Tagging);
+            << QByteArrayList{named(u"My \"live\" takes"_s)} << int(Mode::Open);
+        QTest::newRow("two WAVs, the second's path 126 characters")
+            << QByteArrayList{named(u"album/a.wav"_s), named(longWav())} << int(Mode::Open);
     }
     void modeDecision()
     {

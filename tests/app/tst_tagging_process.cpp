@@ -86,6 +86,8 @@ Run runBytes(const QByteArray &program, const QByteArrayList &arguments,
 }
 
 const QByteArray Audio(1000, '\xFF'); // clazy:exclude=non-pod-global-static (a fixture)
+// A WAV whose relative name is as long as a field block.
+const QByteArray LongWav = QByteArray(122, 'w') + ".wav"; // clazy:exclude=non-pod-global-static
 
 QByteArray block(const QString &title = u"Title \u00E9"_s)
 {
@@ -170,13 +172,15 @@ private Q_SLOTS:
             QVERIFY(QDir(m_dir->path()).mkdir(QString::fromUtf8(folder)));
         // A name that is not UTF-8, and the look-alike a lossy decoding gives.
         for (const QByteArray &name : {"t\xFF.mp3"_ba, "t\xEF\xBF\xBD.mp3"_ba, "song.mp3"_ba,
-                                       "My \"odd\" song.mp3"_ba, "in.wav"_ba, "b.wav"_ba}) {
+                                       "My \"odd\" song.mp3"_ba, "in.wav"_ba, "b.wav"_ba,
+                                       LongWav, "victim"_ba}) {
             QFile file(QFile::decodeName(path(name)));
             QVERIFY(::access(path(name).constData(), F_OK) != 0);
             const int fd = ::open(path(name).constData(), O_WRONLY | O_CREAT, 0644);
             QVERIFY(fd >= 0);
-            const QByteArray bytes = name.endsWith(".wav") ? "RIFF\0\0\0\0WAVE"_ba + Audio : Audio;
-            QCOMPARE(bytes.size(), Audio.size() + (name.endsWith(".wav") ? 12 : 0));
+            const QByteArray bytes = name.endsWith(".wav") ? "RIFF\0\0\0\0WAVE"_ba + Audio
+                : name == "victim"                       ? QByteArray(200, 'v')
+                                                         : Audio;
             QCOMPARE(::write(fd, bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size()));
             ::close(fd);
         }
@@ -221,6 +225,16 @@ private Q_SLOTS:
             << QByteArrayList{"/usr/bin/env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u",
                               "QT_QPA_PLATFORM"}
             << 1 << QByteArray() << QByteArray();
+        // Only an MP3 is ever tagged, whatever the arguments' lengths and quotes.
+        QTest::newRow("two WAVs, the second 126 characters")
+            << QByteArrayList{"in.wav", LongWav}
+            << QByteArrayList{"/usr/bin/env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u",
+                              "QT_QPA_PLATFORM"}
+            << 1 << QByteArray() << QByteArray();
+        QTest::newRow("a WAV and a block") << QByteArrayList{"in.wav", block()} << none << 1
+                                           << QByteArray() << QByteArray();
+        QTest::newRow("a quote in a name makes a request for a file that is no MP3")
+            << QByteArrayList{"/victim\"x.wav"} << none << 1 << QByteArray() << QByteArray();
         QTest::newRow("file and --help") << QByteArrayList{"song.mp3", "--help"} << none << 2
                                          << QByteArray() << QByteArray();
         QTest::newRow("no closing quote") << QByteArrayList{"\"song.mp3 x"} << none << 2
@@ -306,9 +320,12 @@ private Q_SLOTS:
                                 << QByteArray() << show;
         QTest::newRow("quoted folder") << "encoder"_ba << QByteArrayList{"\"album\""} << noDisplay
                                        << 1 << QByteArray() << show;
-        QTest::newRow("folder named with a double quote: a request")
+        QTest::newRow("folder named with a double quote")
             << "encoder"_ba << QByteArrayList{"My \"live\" takes"} << noDisplay << 1
-            << QByteArray() << "y : tag not written: no such file"_ba;
+            << QByteArray() << show;
+        QTest::newRow("request for a file that is no MP3")
+            << "encoder"_ba << QByteArrayList{"/victim\"x.wav"} << noDisplay << 1 << QByteArray()
+            << "victim: tag not written: not an MP3"_ba;
         QTest::newRow("folder and an MP3") << "encoder"_ba << QByteArrayList{"album", "song.mp3"}
                                            << noDisplay << 2 << QByteArray() << "Usage: encoder"_ba;
         QTest::newRow("tagging needs no display")
