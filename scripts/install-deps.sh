@@ -16,6 +16,7 @@ python3                                                  # tests: WAVs, fuzzing
 sox ffmpeg                                               # tests: WAVs written by real tools
 python3-mutagen gstreamer1.0-plugins-base-apps gstreamer1.0-plugins-good # tests: other readers of the tags
 exfatprogs exfat-fuse fuse3 mount util-linux bsdutils    # tests: USB-stick file systems, a terminal
+acl                                                      # tests: a retag keeps the ACLs
 xvfb openbox xdotool x11-utils imagemagick               # tests on a real X desktop
 qt6ct qt6-gtk-platformtheme                              # tests: themed fonts, GNOME's theme
 qt6-wayland weston xwayland                              # tests: a Wayland session

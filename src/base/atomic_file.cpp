@@ -1,6 +1,8 @@
 #include "atomic_file.h"
 
+#include "file_attributes.h"
 #include "shown_name.h"
+#include "system_error.h"
 #include "unique_fd.h"
 
 #include <QFile>
@@ -12,6 +14,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -38,11 +41,6 @@ private:
     sigset_t m_previous{};
 };
 
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 } // namespace
 
 bool WriteAll(int fd, QByteArrayView bytes)
@@ -61,11 +59,22 @@ bool WriteAll(int fd, QByteArrayView bytes)
 
 namespace {
 
-// A hidden name beside `path` that is not taken yet, by chance.
+// At most `limit` bytes of `name`, cut before a UTF-8 character, never in
+// one: FAT and exFAT refuse a name that is not whole UTF-8.
+QByteArray namePrefix(const QByteArray &name, qsizetype limit)
+{
+    qsizetype end = qMin(limit, name.size());
+    while (end > 0 && end < name.size() && (quint8(name[end]) & 0xC0) == 0x80)
+        --end;
+    return name.left(end);
+}
+
+// A hidden name beside `path` that is not taken yet, by chance; short enough
+// for every file system (FAT counts 255 UTF-16 units, others 255 bytes).
 QByteArray hiddenNameBeside(const QByteArray &path)
 {
     const qsizetype slash = path.lastIndexOf('/');
-    return path.left(slash + 1) + '.' + path.mid(slash + 1).left(200) + '.'
+    return path.left(slash + 1) + '.' + namePrefix(path.mid(slash + 1), 64) + '.'
         + QByteArray::number(QRandomGenerator::global()->generate(), 36);
 }
 
@@ -89,19 +98,43 @@ UniqueFd createBeside(const QByteArray &path, QByteArray &temporary)
     return {};
 }
 
-// Gives an unnamed file a hidden name beside `path`, to rename it from.
-bool nameBeside(int fd, const QByteArray &path, QByteArray &temporary)
+// Links an unnamed file to `temporary` and renames that over `path`, in a
+// child that shares this process's memory and waits for it: a kill of this
+// process between the two steps (no signal mask holds off SIGKILL) would
+// leave the hidden name behind, while the child, which such a kill does not
+// reach, finishes both. Gives 0 or the errno of the step that failed.
+int linkAndRename(const QByteArray &link, const QByteArray &temporary, const QByteArray &path)
+{
+    volatile int error = 0;
+    const pid_t child = ::vfork();
+    if (child == 0) {
+        if (::linkat(AT_FDCWD, link.constData(), AT_FDCWD, temporary.constData(),
+                     AT_SYMLINK_FOLLOW) != 0) {
+            error = errno;
+        } else if (::rename(temporary.constData(), path.constData()) != 0) {
+            error = errno;
+            ::unlink(temporary.constData());
+        }
+        ::_exit(0);
+    }
+    if (child < 0)
+        return errno;
+    while (::waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+    }
+    return error;
+}
+
+// Puts the unnamed file `fd` in the place of `path`, through a hidden name
+// beside it that is not taken; false with errno set on failure.
+bool placeUnnamed(int fd, const QByteArray &path)
 {
     const QByteArray link = "/proc/self/fd/"_ba + QByteArray::number(fd);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = hiddenNameBeside(path);
-        if (::linkat(AT_FDCWD, link.constData(), AT_FDCWD, temporary.constData(),
-                     AT_SYMLINK_FOLLOW) == 0)
-            return true;
-        if (errno != EEXIST)
-            break;
+        const int error = linkAndRename(link, hiddenNameBeside(path), path);
+        errno = error;
+        if (error != EEXIST)
+            return error == 0;
     }
-    temporary.clear();
     return false;
 }
 
@@ -140,29 +173,40 @@ Result SaveFileAtomically(const QByteArray &givenPath, const FileWriter &write,
     if (expected && (!exists || FileId{old.st_dev, old.st_ino} != *expected))
         return Result::failure(u"cannot save \""_s + shown + u"\": it was replaced meanwhile"_s);
 
+    if (exists && old.st_nlink > 1) {
+        return Result::failure(u"cannot save \""_s + shown + u"\": it has "_s
+                               + QString::number(old.st_nlink)
+                               + u" names (hard links), and a new file in its place would part it"
+                                 " from the others"_s);
+    }
+
     QByteArray temporary;
     UniqueFd file = createBeside(path, temporary);
     if (!file)
-        return Result::failure(u"cannot create \""_s + shown + u"\": "_s + systemError(errno));
+        return Result::failure(u"cannot create \""_s + shown + u"\": "_s + SystemError(errno));
     // The name is joined, never put through a format: it may hold "%1".
     const auto failed = [&temporary, &shown](const QString &verb) {
         const int error = errno;
         if (!temporary.isEmpty())
             ::unlink(temporary.constData());
-        return Result::failure(verb + u" \""_s + shown + u"\": "_s + systemError(error));
+        return Result::failure(verb + u" \""_s + shown + u"\": "_s + SystemError(error));
     };
-    if (exists && ::fchmod(file.get(), old.st_mode & 07777) != 0)
-        return failed(u"cannot save"_s);
+    if (exists) {
+        if (Result kept = KeepFileAttributes(path, old, file.get()); !kept) {
+            if (!temporary.isEmpty())
+                ::unlink(temporary.constData());
+            return Result::failure(u"cannot save \""_s + shown + u"\": "_s + kept.message());
+        }
+    }
     if (!write(file.get()))
         return failed(u"cannot write"_s);
     struct stat made {};
-    if (::fsync(file.get()) != 0 || ::fstat(file.get(), &made) != 0
-        || (temporary.isEmpty() && !nameBeside(file.get(), path, temporary)))
+    if (::fsync(file.get()) != 0 || ::fstat(file.get(), &made) != 0)
         return failed(u"cannot write"_s);
-    // Named and renamed back to back: a kill (which no signal mask holds off)
-    // finds a hidden name beside the file only in between. The descriptor,
-    // which after the fsync has nothing left to report, closes after that.
-    if (::rename(temporary.constData(), path.constData()) != 0)
+    // The descriptor, which after the fsync has nothing left to report,
+    // closes after the rename.
+    if (temporary.isEmpty() ? !placeUnnamed(file.get(), path)
+                            : ::rename(temporary.constData(), path.constData()) != 0)
         return failed(u"cannot save"_s);
     if (replacement)
         *replacement = {made.st_dev, made.st_ino};

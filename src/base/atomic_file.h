@@ -26,7 +26,10 @@ struct FileId {
 Result SaveFileAtomically(const QString &filePath, const QByteArray &bytes);
 
 // The same for a path given as the file system's bytes, exactly. The new file
-// keeps the old one's permissions (a new one gets the umask's). With
+// keeps the old one's owner, group, permissions, ACLs and extended attributes
+// (a new one gets the umask's permissions); where it cannot, or where the old
+// file has other names (hard links), nothing changes and the reason is
+// given. With
 // `expected`, the file at the path must still be that very file when it is
 // replaced, else nothing changes. Hang-up, interrupt and termination wait
 // until the file is replaced or left as it was; `replacement`, when given,

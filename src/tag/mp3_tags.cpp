@@ -6,8 +6,10 @@
 #include "taglib_text.h"
 
 #include "base/regular_file.h"
+#include "base/system_error.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include <taglib/attachedpictureframe.h>
 #include <taglib/commentsframe.h>
@@ -54,6 +56,47 @@ public:
 
     QString comment() const { return PlainComment(m_tag); }
 
+    // A TXXX frame's text; empty without one.
+    QString userText(const char *description) const
+    {
+        const auto *frame = TagLib::ID3v2::UserTextIdentificationFrame::find(&m_tag, description);
+        return frame ? FromTagLib(frame->fieldList().size() > 1 ? frame->fieldList()[1]
+                                                                : TagLib::String())
+                     : QString();
+    }
+
+    // Sets a TXXX frame; an empty text removes it.
+    void setUserText(const char *description, const QString &value)
+    {
+        if (userText(description) == value)
+            return;
+        while (auto *frame = TagLib::ID3v2::UserTextIdentificationFrame::find(&m_tag, description))
+            m_tag.removeFrame(frame);
+        if (value.isEmpty())
+            return;
+        auto *frame = new TagLib::ID3v2::UserTextIdentificationFrame(m_encoding);
+        frame->setDescription(description);
+        frame->setText(ToTagLib(value));
+        m_tag.addFrame(frame);
+    }
+
+    // The year where a timestamp belongs (TDRC; 2.3's TYER takes its year),
+    // and a year text that is none ("2026 (remaster)") whole beside it.
+    QString year() const
+    {
+        const QString text = userText(YearText);
+        return text.isEmpty() ? this->text("TDRC") : text;
+    }
+    void setYear(const QString &value)
+    {
+        static const QRegularExpression timestamp(
+            u"^\\d{4}(-\\d\\d(-\\d\\d(T\\d\\d(:\\d\\d(:\\d\\d)?)?)?)?)?$"_s);
+        static const QRegularExpression leadingYear(u"^\\d{4}(?!\\d)"_s);
+        const bool isTimestamp = timestamp.match(value).hasMatch();
+        setText("TDRC", isTimestamp ? value : leadingYear.match(value).captured());
+        setUserText(YearText, isTimestamp ? QString() : value);
+    }
+
     void setComment(const QString &value)
     {
         if (comment() == value)
@@ -92,6 +135,7 @@ public:
     }
 
 private:
+    static constexpr char YearText[] = "YEAR";
     TagLib::ID3v2::Tag &m_tag;
     TagLib::String::Type m_encoding;
 };
@@ -102,23 +146,21 @@ void fillTag(Id3v2Editor &tag, const Id3v1Tag &trailer, const std::optional<Id3v
 {
     const TagFields own = order ? order->whole
                                 : TagFields{tag.text("TIT2"), tag.text("TPE1"), tag.text("TALB"),
-                                            tag.text("TDRC"), tag.text("TCON"), tag.comment()};
+                                            tag.year(),       tag.text("TCON"), tag.comment()};
     tag.setText("TIT2", AgreeingText(own.title, trailer.title, 30));
     tag.setText("TPE1", AgreeingText(own.artist, trailer.artist, 30));
     tag.setText("TALB", AgreeingText(own.album, trailer.album, 30));
-    tag.setText("TDRC", AgreeingText(own.year, trailer.year, 4));
+    tag.setYear(AgreeingText(own.year, trailer.year, 4));
     tag.setText("TCON", AgreeingGenre(own.genre, trailer.genre));
     tag.setComment(AgreeingText(own.comment, trailer.comment, 30));
-    if (order) {
+    // What an order leaves empty it does not ask to change: a retag keeps
+    // the MP3's track, disc and cover.
+    if (order && !order->track.isEmpty())
         tag.setText("TRCK", order->track);
+    if (order && !order->disc.isEmpty())
         tag.setText("TPOS", order->disc);
+    if (order && order->cover)
         tag.setFrontCover(order->cover);
-    }
-}
-
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 // Copies `length` bytes at `offset` of `from` to the position of `to`: in the
@@ -159,8 +201,14 @@ public:
         const QByteArray header = ReadAt(fd, 0, TagLib::ID3v2::Header::size());
         if (!header.startsWith("ID3") || header.size() < TagLib::ID3v2::Header::size())
             return;
-        m_size = TagLib::ID3v2::Header(TagLib::ByteVector(header.constData(), uint(header.size())))
-                     .completeTagSize();
+        const TagLib::ID3v2::Header parsed(
+            TagLib::ByteVector(header.constData(), uint(header.size())));
+        m_size = parsed.completeTagSize();
+        // A footer flag without its footer: the tag ends where its frames
+        // do, and the ten bytes after them are audio.
+        if (parsed.footerPresent()
+            && ReadAt(fd, m_size - TagLib::ID3v2::Header::size(), 3) != "3DI")
+            m_size -= TagLib::ID3v2::Header::size();
         if (m_size > fileSize)
             return;
         const QByteArray tag = ReadAt(fd, 0, m_size);
@@ -178,6 +226,47 @@ private:
     std::optional<TagLib::MPEG::File> m_file;
     TagLib::ID3v2::Tag m_fresh;
 };
+
+constexpr quint8 FooterFlag = 0x10;
+
+// Writes the ID3v2 tag `rendered` into the room of the old one (`room` bytes,
+// padding filling the rest) and the trailer at `audioEnd`, in place: the
+// file's other names (hard links) see the new tags too. Refused where the tag
+// has outgrown its room, since only a new file could hold it.
+Result writeInPlace(const QByteArray &path, const FileId &expected, QByteArray rendered,
+                    qint64 room, qint64 audioEnd, const QByteArray &record)
+{
+    constexpr qint64 HeaderSize = 10;
+    // TagLib pads what it renders; the padding's zeros go, to be put back up
+    // to the room's size (a frame's own last zeros come back the same).
+    qsizetype used = rendered.size();
+    while (used > HeaderSize && rendered[used - 1] == '\0')
+        --used;
+    rendered.truncate(used);
+    if (room < HeaderSize || rendered.size() > room) {
+        return Result::failure(
+            u"it has other names (hard links), and its new ID3v2 tag does not fit in the old"
+            " one's place; a new file would part it from them"_s);
+    }
+    // The new size, synchsafe: seven bits a byte.
+    const qint64 size = room - HeaderSize;
+    for (int i = 0; i < 4; ++i)
+        rendered[9 - i] = char((size >> (7 * i)) & 0x7F);
+    rendered.append(QByteArray(room - rendered.size(), '\0'));
+
+    RegularFile file = OpenRegularFile(path, O_RDWR);
+    struct stat status {};
+    if (!file.descriptor || ::fstat(file.descriptor.get(), &status) != 0)
+        return Result::failure(file.error != 0 ? SystemError(file.error) : u"not a regular file"_s);
+    if (FileId{status.st_dev, status.st_ino} != expected)
+        return Result::failure(u"it was replaced meanwhile"_s);
+    const int fd = file.descriptor.get();
+    if (::pwrite(fd, rendered.constData(), size_t(rendered.size()), 0) != rendered.size()
+        || ::pwrite(fd, record.constData(), size_t(record.size()), audioEnd) != record.size()
+        || ::fsync(fd) != 0 || !file.descriptor.close())
+        return Result::failure(u"write failed: "_s + SystemError(errno));
+    return Result::success();
+}
 
 } // namespace
 
@@ -215,12 +304,12 @@ Result WriteMp3Tags(const QByteArray &path, const Id3v1Tag &trailer,
     RegularFile file = OpenRegularFile(path, O_RDONLY);
     if (!file.descriptor) {
         return Result::failure(file.error == 0 ? u"not a regular file"_s
-                                               : systemError(file.error));
+                                               : SystemError(file.error));
     }
     const int fd = file.descriptor.get();
     struct stat status {};
     if (::fstat(fd, &status) != 0)
-        return Result::failure(systemError(errno));
+        return Result::failure(SystemError(errno));
     if (file.size <= TagTrailerSize)
         return Result::failure(DescribeFailure({TagWriteFailure::TooShort}));
 
@@ -237,18 +326,28 @@ Result WriteMp3Tags(const QByteArray &path, const Id3v1Tag &trailer,
     Id3v2Editor editor(tag, version == Id3v2Version::V2_3 ? TagLib::String::UTF16
                                                           : TagLib::String::UTF8);
     fillTag(editor, trailer, order);
-    const TagLib::ByteVector rendered =
+    const TagLib::ByteVector renderedTag =
         tag.render(version == Id3v2Version::V2_3 ? TagLib::ID3v2::v3 : TagLib::ID3v2::v4);
+    QByteArray rendered(renderedTag.data(), renderedTag.size());
+    rendered[5] = char(quint8(rendered[5]) & ~FooterFlag); // the flag a read tag had; no footer follows
 
+    const QByteArray record = BuildTagTrailer(trailer);
+    const FileId before{status.st_dev, status.st_ino};
+    if (status.st_nlink > 1) {
+        if (Result written = writeInPlace(path, before, rendered, front.size(), audioEnd, record);
+            !written)
+            return written;
+        if (replaced)
+            *replaced = {before, before};
+        return Result::success();
+    }
     // The new tag, the audio as it is (the encoder's first frame first), the
     // trailer: copied in the kernel, not through memory.
-    const QByteArray record = BuildTagTrailer(trailer);
     const auto write = [&](int to) {
-        return WriteAll(to, QByteArrayView(rendered.data(), rendered.size()))
+        return WriteAll(to, rendered)
             && copyRange(fd, front.size(), audioEnd - front.size(), to) && WriteAll(to, record);
     };
     FileId after;
-    const FileId before{status.st_dev, status.st_ino};
     if (Result saved = SaveFileAtomically(path, write, before, &after); !saved)
         return saved;
     if (replaced)

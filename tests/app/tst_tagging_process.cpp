@@ -16,7 +16,9 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -100,14 +102,16 @@ QByteArray trailer(const QByteArray &title)
         + "Album"_ba.leftJustified(30) + "2001" + "Note"_ba.leftJustified(30) + char(29);
 }
 
-// A small ID3v2.4 tag with a title and an artist, as another tagger wrote it.
-QByteArray id3v2Tag(const QByteArray &title)
+// A small ID3v2.4 tag with a title and an artist, as another tagger wrote it,
+// with `padding` bytes of room to grow.
+QByteArray id3v2Tag(const QByteArray &title, int padding = 0)
 {
     QByteArray frames;
     for (const auto &[id, text] : {std::pair{"TIT2"_ba, title}, std::pair{"TPE1"_ba, "Artist"_ba}}) {
         const QByteArray body = '\3' + text;
         frames += id + QByteArray(3, '\0') + char(body.size()) + QByteArray(2, '\0') + body;
     }
+    frames += QByteArray(padding, '\0');
     return "ID3\4\0\0\0\0"_ba + char(frames.size() >> 7) + char(frames.size() & 0x7F) + frames;
 }
 
@@ -469,6 +473,80 @@ private Q_SLOTS:
         // The copy being written has no name until it is complete.
         QCOMPARE(QDir(m_dir->path()).entryList({u".song.mp3.*"_s}, QDir::Files | QDir::Hidden),
                  QStringList());
+    }
+
+    // A retag keeps the file the user had: its owner and group (root only
+    // can give a file away), mode, ACL, extended attributes and other names,
+    // in a setgid folder whose default ACL would give new files more.
+    void retagKeepsTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("existing"); // the ID3v2 tag the MP3 starts with
+        QTest::addColumn<QByteArrayList>("environment");
+        QTest::addColumn<bool>("secondName");
+        QTest::addColumn<QByteArray>("message"); // empty: tagged, exit 0
+        const QByteArrayList asked{"SONDRAKE_ID3V2=2.4", "SONDRAKE_TITLE=Title \xC3\xA9"};
+        QTest::newRow("ID3v2 asked for: a new file") << QByteArray() << asked << false << QByteArray();
+        QTest::newRow("retag by hand of a tagged MP3") << id3v2Tag("Old") << QByteArrayList() << false
+                                                       << QByteArray();
+        QTest::newRow("two names, the tag fits: in place")
+            << id3v2Tag("Old", 400) << asked << true << QByteArray();
+        QTest::newRow("two names, the tag outgrows its place: refused")
+            << QByteArray() << asked << true << "tag not written: it has other names"_ba;
+    }
+    void retagKeepsTheFile()
+    {
+        QFETCH(QByteArray, existing);
+        QFETCH(QByteArrayList, environment);
+        QFETCH(bool, secondName);
+        QFETCH(QByteArray, message);
+        const QString folder = m_dir->filePath(u"shared"_s);
+        QVERIFY(QDir().mkdir(folder));
+        const QByteArray mp3 = QFile::encodeName(folder) + "/song.mp3";
+        QFile file(QFile::decodeName(mp3));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(existing + Audio) > 0);
+        file.close();
+        const auto run = [](const QString &program, const QStringList &arguments) {
+            QProcess process;
+            process.start(program, arguments);
+            return process.waitForFinished() && process.exitCode() == 0 ? process.readAll()
+                                                                        : "failed"_ba;
+        };
+        QCOMPARE(::chmod(folder.toLocal8Bit().constData(), 02775), 0);
+        if (run(u"setfacl"_s, {u"-d"_s, u"-m"_s, u"g::rwx,m::rwx,o::r"_s, folder}) == "failed")
+            QSKIP("the file system here takes no ACLs");
+        QCOMPARE(::chmod(mp3.constData(), 0640), 0);
+        QCOMPARE(run(u"setfacl"_s, {u"-m"_s, u"u:65534:r"_s, QFile::decodeName(mp3)}), ""_ba);
+        QCOMPARE(::setxattr(mp3.constData(), "user.origin", "vinyl", 5, 0), 0);
+        if (::getuid() == 0)
+            QCOMPARE(::chown(mp3.constData(), 65534, 65534), 0);
+        if (secondName)
+            QCOMPARE(::link(mp3.constData(), QByteArray(mp3 + ".link").constData()), 0);
+        struct stat before {};
+        QCOMPARE(::stat(mp3.constData(), &before), 0);
+        const QByteArray acl = run(u"getfacl"_s, {u"-cn"_s, QFile::decodeName(mp3)});
+
+        const Run tagging = runBytes(m_program, {mp3, block()}, environment);
+        QCOMPARE(tagging.exitCode, message.isEmpty() ? 0 : 1);
+        QVERIFY2(message.isEmpty() ? tagging.errors.isEmpty() : tagging.errors.contains(message),
+                 tagging.errors.constData());
+        struct stat after {};
+        QCOMPARE(::stat(mp3.constData(), &after), 0);
+        QCOMPARE(after.st_uid, before.st_uid);
+        QCOMPARE(after.st_gid, before.st_gid);
+        QCOMPARE(after.st_mode, before.st_mode);
+        QCOMPARE(after.st_nlink, before.st_nlink);
+        QCOMPARE(run(u"getfacl"_s, {u"-cn"_s, QFile::decodeName(mp3)}), acl);
+        char origin[16] = {};
+        QCOMPARE(::getxattr(mp3.constData(), "user.origin", origin, sizeof origin), ssize_t(5));
+        QCOMPARE(QByteArray(origin), "vinyl"_ba);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray tagged = file.readAll();
+        QCOMPARE(tagged.endsWith(trailer("Title \xE9")), message.isEmpty());
+        if (secondName) {
+            QFile link(QFile::decodeName(QByteArray(mp3 + ".link")));
+            QVERIFY(link.open(QIODevice::ReadOnly));
+            QCOMPARE(link.readAll(), tagged);
+        }
     }
 
     void settingsBesideTheProgramUntouched()
