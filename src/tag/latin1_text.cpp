@@ -13,18 +13,18 @@ QByteArray ToLatin1OrQuestionMark(QStringView text)
 
 namespace {
 
-QString cleaned(QStringView text, bool keepAstral)
+QString cleaned(QStringView text, bool whole)
 {
     const QString composed = text.toString().normalized(QString::NormalizationForm_C);
     QString clean;
     clean.reserve(composed.size());
     for (const uint c : composed.toUcs4()) {
         const QChar::Category category = QChar::category(c);
-        if (category == QChar::Other_Format && c >= 0x100)
+        if (category == QChar::Other_Format && c >= 0x100 && !whole)
             continue;
         if (category == QChar::Other_Control)
             clean += u' ';
-        else if (QChar::requiresSurrogates(c) && !keepAstral)
+        else if (QChar::requiresSurrogates(c) && !whole)
             clean += u'?';
         else
             clean += QStringView(QChar::fromUcs4(c));

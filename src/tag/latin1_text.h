@@ -16,5 +16,6 @@ QByteArray ToLatin1OrQuestionMark(QStringView text);
 QString CleanTagText(QStringView text);
 
 // Text as an ID3v2 tag keeps it whole: the same, but every character stays,
-// those beyond the Basic Multilingual Plane (emoji, rare CJK) too.
+// those beyond the Basic Multilingual Plane (emoji, rare CJK) and format
+// characters (the joiners of Persian and of emoji) too.
 QString CleanWholeTagText(QStringView text);

@@ -1,5 +1,6 @@
 #include "tag_trailer.h"
 
+#include "fixed_width_text.h"
 #include "latin1_text.h"
 
 #include "base/regular_file.h"
@@ -104,14 +105,11 @@ QString DescribeFailure(const TagWriteResult &result)
     return reason;
 }
 
-// ID3v1 readers on Linux take the fields as Latin-1. Converting first, one
-// byte per character, then cutting keeps each field exactly its width.
+// ID3v1 readers on Linux take the fields as Latin-1, one byte per character:
+// the cut of the entries, so the ID3v2 agreement and the trailer meet there.
 QByteArray TagTrailerField(const QString &text, qsizetype width)
 {
-    QByteArray bytes =
-        ToLatin1OrQuestionMark(text.normalized(QString::NormalizationForm_C)).left(width);
-    bytes.append(width - bytes.size(), ' ');
-    return bytes;
+    return ToLatin1OrQuestionMark(FixWidth(text, width));
 }
 
 QByteArray BuildTagTrailer(const Id3v1Tag &tag)

@@ -43,14 +43,12 @@ struct TagWriteResult {
 // One line for a person: why the write failed.
 QString DescribeFailure(const TagWriteResult &result);
 
-// One text field of the trailer: the text composed (NFC), one byte per
-// character (Latin-1, "?" where it has none), cut or filled with blanks to
-// `width` bytes.
+// One text field of the trailer: the text cut or filled by `FixWidth`, one
+// byte per character (Latin-1, "?" where it has none).
 QByteArray TagTrailerField(const QString &text, qsizetype width);
 
 // The 128 bytes of the trailer for `tag`, its genre already range-checked.
-// Each text is composed (NFC) and turned into Latin-1 character by character
-// before it is cut to its width.
+// Each text field as `TagTrailerField` gives it.
 QByteArray BuildTagTrailer(const Id3v1Tag &tag);
 
 // Gives the file at `path` (the file system's bytes, exactly as given) the

@@ -26,10 +26,19 @@ private Q_SLOTS:
         // Composed before the cut, which never splits a letter.
         QTest::newRow("decomposed letter at the edge")
             << QString(29, u'x') + u"e\u0301, part two"_s << 30 << QString(29, u'x') + u"\u00e9"_s;
+        // One place per character a person sees; one no code unit holds is "?".
         QTest::newRow("mark without a composed form stays with its letter")
-            << QString(29, u'x') + u"q\u0303"_s << 30 << QString(29, u'x') + u' ';
-        QTest::newRow("character beyond 16 bits is not halved")
-            << QString(29, u'x') + u"\U0001F600"_s << 30 << QString(29, u'x') + u' ';
+            << QString(29, u'x') + u"q\u0303"_s << 30 << QString(29, u'x') + u'?';
+        QTest::newRow("character beyond 16 bits takes one place")
+            << QString(29, u'x') + u"\U0001F600!"_s << 30 << QString(29, u'x') + u'?';
+        QTest::newRow("emoji at the start") << u"\U0001F3B5 a long title"_s << 6 << u"? a lo"_s;
+        QTest::newRow("vowel sign stays with its consonant")
+            << u"Kanad \u0930\u093E\u0917"_s << 8 << u"Kanad ?\u0917"_s;
+        QTest::newRow("a family joined by ZWJ is one") << u"\U0001F468\u200D\U0001F469\u200D\U0001F467 x"_s
+                                                       << 3 << u"? x"_s;
+        QTest::newRow("ZWNJ stays with its letter") << u"\u0645\u06CC\u200C\u062E"_s << 4
+                                                    << u"\u0645?\u062E "_s;
+        QTest::newRow("byte-order mark takes no place") << u"\uFEFFTitle"_s << 6 << u"Title "_s;
     }
     void fixWidth()
     {
