@@ -22,7 +22,12 @@ TaggingEnvironment ReadTaggingEnvironment(const QProcessEnvironment &environment
     const auto value = [&environment](const char16_t *name) {
         return environment.value(QStringView(Prefix) + QStringView(name));
     };
+    // The script's line sets SONDRAKE_ID3V2 and all the rest, empty ones
+    // too; without it nothing here is the line's, and a value exported
+    // earlier (a SONDRAKE_DISC left in a shell) never reaches a tag.
     TaggingEnvironment tagging;
+    if (!environment.contains(QStringView(Prefix) + u"ID3V2"))
+        return tagging;
     tagging.receipt = QFile::encodeName(value(u"RECEIPT"));
     const std::optional<Id3v2Version> version = Id3v2VersionFromWord(value(u"ID3V2"));
     if (!version || *version == Id3v2Version::None)

@@ -35,8 +35,13 @@ int RunTagging(const TagRequest &request, const QString &command, std::FILE *err
     }
     const TaggingEnvironment environment =
         ReadTaggingEnvironment(QProcessEnvironment::systemEnvironment());
-    if (!environment.coverProblem.isEmpty())
-        report(errors, command, request.path, u"cover not embedded: "_s + environment.coverProblem);
+    // A cover asked for and not embedded is a tag not written as asked: the
+    // script then keeps the WAV.
+    if (!environment.coverProblem.isEmpty()) {
+        report(errors, command, request.path,
+               u"tag not written: cover not embedded: "_s + environment.coverProblem);
+        return TagNotWritten;
+    }
 
     // The trailer alone, in place, unless an ID3v2 tag is asked for or there
     // is one to keep in line with it.

@@ -156,20 +156,20 @@ QString indented(const QString &line)
 // disc and cover, and the receipt it hands on when it replaces the MP3.
 QString id3v2Assignments(const ScriptPlan &plan, const ScriptGroup &group)
 {
-    if (plan.id3v2 == Id3v2Version::None)
-        return {};
-    const TagExtras &tag = group.id3v2;
+    // Set even when no ID3v2 tag is asked for, and every value even when it
+    // is empty: the tagging run then takes nothing from the environment.
     QString words = u"SONDRAKE_ID3V2="_s + Id3v2VersionWord(plan.id3v2) + u' ';
+    if (plan.id3v2 == Id3v2Version::None)
+        return words;
+    const TagExtras &tag = group.id3v2;
     const std::pair<const char16_t *, const QString &> values[] = {
         {u"TITLE", tag.whole.title},   {u"ARTIST", tag.whole.artist},
         {u"ALBUM", tag.whole.album},   {u"YEAR", tag.whole.year},
         {u"GENRE", tag.whole.genre},   {u"COMMENT", tag.whole.comment},
         {u"TRACK", tag.track},         {u"DISC", tag.disc},
         {u"COVER", tag.cover}};
-    for (const auto &[name, value] : values) {
-        if (!value.isEmpty())
-            words += u"SONDRAKE_"_s + QStringView(name) + u'=' + ShellQuote(value) + u' ';
-    }
+    for (const auto &[name, value] : values)
+        words += u"SONDRAKE_"_s + QStringView(name) + u'=' + ShellQuote(value) + u' ';
     return words + u"SONDRAKE_RECEIPT=\"$work/$n.receipt\" "_s;
 }
 

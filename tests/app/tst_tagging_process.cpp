@@ -122,10 +122,16 @@ QByteArray id3v2Reading(const QByteArray &path)
     TagLib::MPEG::File file(path.constData(), false);
     if (!file.hasID3v2Tag())
         return "none";
-    QByteArray reading = file.ID3v2Tag()->title().to8Bit(true).c_str();
-    for (TagLib::ID3v2::Frame *frame : file.ID3v2Tag()->frameList("APIC"))
+    TagLib::ID3v2::Tag &tag = *file.ID3v2Tag();
+    QByteArray reading = tag.title().to8Bit(true).c_str();
+    for (TagLib::ID3v2::Frame *frame : tag.frameList("APIC"))
         reading += " + "_ba
             + static_cast<TagLib::ID3v2::AttachedPictureFrame *>(frame)->mimeType().toCString();
+    // Beyond the title: what is there of track, disc, and a year text.
+    for (const char *id : {"TRCK", "TPOS", "TXXX"}) {
+        for (TagLib::ID3v2::Frame *frame : tag.frameList(id))
+            reading += ' ' + QByteArray(id) + ' ' + frame->toString().to8Bit(true).c_str();
+    }
     return reading;
 }
 
@@ -219,8 +225,8 @@ private Q_SLOTS:
         QTest::newRow("raw form, path not UTF-8") << QByteArrayList{"\"t\xFF.mp3\" " + block()}
                                                   << none << 0 << "t\xFF.mp3"_ba << title;
         QTest::newRow("byte-order mark shifts nothing")
-            << QByteArrayList{"song.mp3", block(u"\uFEFFTitle"_s)} << none << 0 << "song.mp3"_ba
-            << trailer("?Title");
+            << QByteArrayList{"song.mp3", "\xEF\xBB\xBF" + block(u"Title"_s).mid(1)} << none << 0
+            << "song.mp3"_ba << trailer("itle");
         QTest::newRow("decomposed letter") << QByteArrayList{"song.mp3", block(u"Cafe\u0301"_s)}
                                            << none << 0 << "song.mp3"_ba << trailer("Caf\xE9");
         // WAV files open the window there; with no display it says so.
@@ -392,10 +398,29 @@ private Q_SLOTS:
                                                            << "none"_ba << QByteArray();
         QTest::newRow("PNG named .jpg") << QByteArray() << asked + QByteArrayList{cover + "png.jpg"}
                                         << "Title \xC3\xA9 + image/png"_ba << QByteArray();
+        // A cover that cannot be embedded fails the tagging, which writes nothing.
         QTest::newRow("0-byte cover") << QByteArray() << asked + QByteArrayList{cover + "empty.jpg"}
-                                      << "Title \xC3\xA9"_ba << "is not a JPEG or PNG picture"_ba;
+                                      << "refused"_ba << "is not a JPEG or PNG picture"_ba;
         QTest::newRow("30 MiB cover") << QByteArray() << asked + QByteArrayList{cover + "huge.jpg"}
-                                      << "Title \xC3\xA9"_ba << "larger than 2 MiB"_ba;
+                                      << "refused"_ba << "larger than 2 MiB"_ba;
+        QTest::newRow("missing cover") << QByteArray() << asked + QByteArrayList{cover + "gone.jpg"}
+                                       << "refused"_ba << "tag not written: cover not embedded"_ba;
+        QTest::newRow("values exported without the line's SONDRAKE_ID3V2 count for nothing")
+            << id3v2Tag("Old title")
+            << QByteArrayList{"SONDRAKE_DISC=7/7", "SONDRAKE_TITLE=Other", cover + "png.jpg"}
+            << "Title \xC3\xA9"_ba << QByteArray();
+        // A second run, as the first but without cover, track and disc.
+        QTest::newRow("a retag keeps the cover, track and disc it is not asked to change")
+            << "again"_ba
+            << asked + QByteArrayList{cover + "png.jpg", "SONDRAKE_TRACK=3/12", "SONDRAKE_DISC=1/2"}
+            << "Title \xC3\xA9 + image/png TRCK 3/12 TPOS 1/2"_ba << QByteArray();
+        QTest::newRow("a year that is no timestamp stays whole beside it")
+            << QByteArray() << asked + QByteArrayList{"SONDRAKE_YEAR=2001 (remaster)"}
+            << "Title \xC3\xA9 TXXX [YEAR] 2001 (remaster)"_ba << QByteArray();
+        QByteArray footerFlag = id3v2Tag("Old");
+        footerFlag[5] = '\x10';
+        QTest::newRow("footer flag without a footer: no audio byte lost")
+            << footerFlag << QByteArrayList() << "Title \xC3\xA9"_ba << QByteArray();
     }
     void id3v2Tags()
     {
@@ -414,19 +439,30 @@ private Q_SLOTS:
         write("covers/empty.jpg", {});
         write("covers/huge.jpg", "\xFF\xD8\xFF");
         QCOMPARE(::truncate(path("covers/huge.jpg").constData(), 30 << 20), 0);
-        write("song.mp3", existing + Audio);
+        QVERIFY(QDir::setCurrent(m_dir->path()));
+        write("song.mp3", existing == "again" ? Audio : existing + Audio);
+        if (existing == "again") {
+            QCOMPARE(runBytes(m_program, {"song.mp3", block()}, environment).exitCode, 0);
+            environment = QByteArrayList{"SONDRAKE_ID3V2=2.4", "SONDRAKE_COVER=",
+                                         "SONDRAKE_TRACK=", "SONDRAKE_DISC="};
+        }
         QMap<QByteArray, QByteArray> expected = files();
 
-        QVERIFY(QDir::setCurrent(m_dir->path()));
         const Run run = runBytes(m_program, {"song.mp3", block()}, environment);
-        QCOMPARE(run.exitCode, 0);
         QVERIFY2(message.isEmpty() ? run.errors.isEmpty() : run.errors.contains(message),
                  run.errors.constData());
+        if (reading == "refused") {
+            QCOMPARE(run.exitCode, 1);
+            QCOMPARE(files(), expected);
+            return;
+        }
+        QCOMPARE(run.exitCode, 0);
         QCOMPARE(id3v2Reading(path("song.mp3")), reading);
         // One ID3v2 tag at the front, then the audio, then the trailer: the
         // same bytes as the trailer alone would end in.
         const QByteArray tagged = files().value("song.mp3");
         QCOMPARE(tagged.count("ID3\4") + tagged.count("ID3\3"), reading == "none" ? 0 : 1);
+        QCOMPARE(tagged.count(Audio), 1);
         QVERIFY(tagged.endsWith(QByteArray(Audio + trailer("Title \xE9"))));
         expected.remove("song.mp3");
         QMap<QByteArray, QByteArray> others = files();
