@@ -494,6 +494,22 @@ const QList<Row> &rows()
          {{u"wav/c.wav"_s, Fate::Deleted}, {u"mp3/c.mp3"_s, Fate::NewMp3, 0.5},
           {u"wav/cover.jpg"_s, Fate::Unchanged}},
          EncodeOutcome::Kind::Started, {}, nullptr, "1 WAV(s) deleted, 0 kept."},
+        {"a cover gone before its tagging keeps the WAV",
+         [](Fixture &f) {
+             f.wav(u"wav/g.wav"_s, 0.5);
+             f.request.extras.append({{}, u"1/1"_s, {}, f.path(u"wav/gone.jpg"_s)});
+         },
+         {{u"wav/g.wav"_s, Fate::Unchanged}, {u"mp3/g.mp3"_s, Fate::NewMp3, 0.5}},
+         EncodeOutcome::Kind::Started, {}, nullptr, "(g.wav: its tag was not written)."},
+        {"destination on exFAT, a long CJK name: tagged beside a hidden name FAT can hold",
+         [](Fixture &f) {
+             if (!f.mountImage(u"mp3"_s, u"exfat"_s))
+                 return;
+             f.wav(u"wav/"_s + QString(69, u'\u66F2') + u".wav"_s, 0.5);
+         },
+         {{u"wav/"_s + QString(69, u'\u66F2') + u".wav"_s, Fate::Deleted},
+          {u"mp3/"_s + QString(69, u'\u66F2') + u".mp3"_s, Fate::NewMp3, 0.5}},
+         EncodeOutcome::Kind::Started, {}, "root", "1 WAV(s) deleted, 0 kept."},
         {"a float WAV with a NaN sample",
          [](Fixture &f) {
              QVERIFY(WriteWav(f.path(u"wav/nan.wav"_s), {2, 44100, SF_FORMAT_FLOAT, 1}));
