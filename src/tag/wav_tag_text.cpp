@@ -1,9 +1,11 @@
 #include "wav_tag_text.h"
 
 #include "genre_table.h"
+#include "tag_entries.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <QTextBoundaryFinder>
 
 using namespace Qt::StringLiterals;
 
@@ -26,7 +28,17 @@ QString TagFieldText(QStringView text)
         if (c.category() == QChar::Other_Control)
             c = u' ';
     }
-    return line.simplified();
+    line = line.simplified();
+    // No longer than a typed text may be (a 128 KiB comment would make the
+    // script's tagging line too long for the shell), cut between characters.
+    if (line.size() > LongestWholeText) {
+        QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, line);
+        characters.setPosition(LongestWholeText);
+        if (!characters.isAtBoundary())
+            characters.toPreviousBoundary();
+        line.truncate(characters.position());
+    }
+    return line;
 }
 
 QString YearFromDate(QStringView date)

@@ -11,7 +11,7 @@
 QString DecodeUndeclaredText(QByteArrayView bytes);
 
 // One line for a tag field: control characters and runs of white space as one
-// blank, none at either end.
+// blank, none at either end; no longer than a typed whole text.
 QString TagFieldText(QStringView text);
 
 // The first four digits in a row ("2026-03-01" and "March 2026" give "2026"),

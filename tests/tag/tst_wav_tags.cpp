@@ -140,6 +140,9 @@ private Q_SLOTS:
         QTest::newRow("year range") << u"year"_s << u"1998/99"_s << u"1998"_s;
         QTest::newRow("year two digits") << u"year"_s << u"98"_s << u""_s;
         QTest::newRow("line control characters") << u"line"_s << u"a\r\nb\tc\x01"_s << u"a b c"_s;
+        QTest::newRow("line as long as a typed text at most, cut between characters")
+            << u"line"_s << QString(LongestWholeText - 1, u'x') + u"e\u0301\u0301 and more"_s
+            << QString(LongestWholeText - 1, u'x');
     }
     void textRules()
     {
