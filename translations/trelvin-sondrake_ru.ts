@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>&amp;Destination</source>
-        <translation>Папка &amp;назначения</translation>
+        <translation>&amp;Папка назначения</translation>
     </message>
     <message>
         <source>&amp;Help</source>

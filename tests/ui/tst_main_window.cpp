@@ -20,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QScreen>
 #include <QTest>
+#include <QHash>
+#include <QRegularExpression>
 #include <QTranslator>
 
 #include <sys/stat.h>
@@ -480,7 +482,30 @@ private Q_SLOTS:
         QCOMPARE(CatalogueFor(messages, languages, available), catalogue);
     }
 
-    // Every catalogue is built in and speaks; the source stays English.
+    // The entries of one menu (or the menu bar) that share an accelerator.
+    static QStringList sharedAccelerators(const Form1 &window)
+    {
+        QStringList shared;
+        for (const QWidget *menu : QList<const QWidget *>{window.menuBar(), window.File,
+                                                          window.Options, window.Help,
+                                                          window.Popup}) {
+            QHash<QChar, QString> taken;
+            for (const QAction *action : menu->actions()) {
+                const QString text = action->text();
+                const qsizetype at = text.indexOf(QRegularExpression(u"&[^&]"_s));
+                if (at < 0)
+                    continue;
+                const QChar key = text[at + 1].toLower();
+                if (taken.contains(key))
+                    shared << taken[key] + u" / "_s + text;
+                taken.insert(key, text);
+            }
+        }
+        return shared;
+    }
+
+    // Every catalogue is built in and speaks, its menus' accelerators apart;
+    // the source stays English.
     void cataloguesLoad()
     {
         for (const QString &language : {u"de"_s, u"es"_s, u"fr"_s, u"ja"_s, u"pt_BR"_s, u"ru"_s}) {
@@ -490,9 +515,12 @@ private Q_SLOTS:
             Form1 window(m_program.path());
             QVERIFY2(window.File->title() != u"&File"_s, qPrintable(language));
             QVERIFY(window.File->title().contains(u'&'));
+            QVERIFY2(sharedAccelerators(window).isEmpty(),
+                     qPrintable(language + u": "_s + sharedAccelerators(window).join(u", "_s)));
             QCoreApplication::removeTranslator(&translator);
         }
         Form1 window(m_program.path());
+        QVERIFY(sharedAccelerators(window).isEmpty());
         QCOMPARE(window.File->title(), u"&File"_s);
         QCOMPARE(window.Frame2->title(), u"Encoding bitrate (kbits/s)"_s);
     }
