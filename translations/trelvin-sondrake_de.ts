@@ -53,6 +53,10 @@
         <source>Replace them, skip those files, or cancel?</source>
         <translation>Ersetzen, diese Dateien überspringen oder abbrechen?</translation>
     </message>
+    <message>
+        <source>The names of these selected files are not valid UTF-8, which the script cannot carry: %1. Rename them first.</source>
+        <translation>Die Namen dieser ausgewählten Dateien sind kein gültiges UTF-8, das das Skript nicht tragen kann: %1. Benennen Sie sie zuerst um.</translation>
+    </message>
 </context>
 <context>
     <name>EncodeRun</name>
@@ -591,6 +595,13 @@
     <message>
         <source>The terminal window could not be opened (%1: %2)</source>
         <translation>Das Terminalfenster konnte nicht geöffnet werden (%1: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>WavFileList</name>
+    <message>
+        <source>This name is not valid UTF-8: rename the file to encode it.</source>
+        <translation>Dieser Name ist kein gültiges UTF-8: Benennen Sie die Datei um, um sie zu kodieren.</translation>
     </message>
 </context>
 </TS>

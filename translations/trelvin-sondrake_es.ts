@@ -53,6 +53,10 @@
         <source>Replace them, skip those files, or cancel?</source>
         <translation>¿Reemplazarlos, omitir esos archivos o cancelar?</translation>
     </message>
+    <message>
+        <source>The names of these selected files are not valid UTF-8, which the script cannot carry: %1. Rename them first.</source>
+        <translation>Los nombres de estos archivos seleccionados no son UTF-8 válido, que el script no puede llevar: %1. Cámbieles el nombre primero.</translation>
+    </message>
 </context>
 <context>
     <name>EncodeRun</name>
@@ -591,6 +595,13 @@
     <message>
         <source>The terminal window could not be opened (%1: %2)</source>
         <translation>No se pudo abrir la ventana de terminal (%1: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>WavFileList</name>
+    <message>
+        <source>This name is not valid UTF-8: rename the file to encode it.</source>
+        <translation>Este nombre no es UTF-8 válido: cambie el nombre del archivo para codificarlo.</translation>
     </message>
 </context>
 </TS>

@@ -53,6 +53,10 @@
         <source>Replace them, skip those files, or cancel?</source>
         <translation>Les remplacer, ignorer ces fichiers ou annuler ?</translation>
     </message>
+    <message>
+        <source>The names of these selected files are not valid UTF-8, which the script cannot carry: %1. Rename them first.</source>
+        <translation>Les noms de ces fichiers sélectionnés ne sont pas en UTF-8 valide, que le script ne peut pas porter : %1. Renommez-les d’abord.</translation>
+    </message>
 </context>
 <context>
     <name>EncodeRun</name>
@@ -591,6 +595,13 @@
     <message>
         <source>The terminal window could not be opened (%1: %2)</source>
         <translation>La fenêtre de terminal n’a pas pu s’ouvrir (%1 : %2)</translation>
+    </message>
+</context>
+<context>
+    <name>WavFileList</name>
+    <message>
+        <source>This name is not valid UTF-8: rename the file to encode it.</source>
+        <translation>Ce nom n’est pas en UTF-8 valide : renommez le fichier pour l’encoder.</translation>
     </message>
 </context>
 </TS>

@@ -53,6 +53,10 @@
         <source>Replace them, skip those files, or cancel?</source>
         <translation>置き換えますか、それらのファイルをスキップしますか、それともキャンセルしますか?</translation>
     </message>
+    <message>
+        <source>The names of these selected files are not valid UTF-8, which the script cannot carry: %1. Rename them first.</source>
+        <translation>選択したこれらのファイルの名前は有効な UTF-8 ではないため、スクリプトで扱えません: %1。先に名前を変更してください。</translation>
+    </message>
 </context>
 <context>
     <name>EncodeRun</name>
@@ -591,6 +595,13 @@
     <message>
         <source>The terminal window could not be opened (%1: %2)</source>
         <translation>端末ウィンドウを開けませんでした (%1: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>WavFileList</name>
+    <message>
+        <source>This name is not valid UTF-8: rename the file to encode it.</source>
+        <translation>この名前は有効な UTF-8 ではありません。エンコードするにはファイル名を変更してください。</translation>
     </message>
 </context>
 </TS>

@@ -53,6 +53,10 @@
         <source>Replace them, skip those files, or cancel?</source>
         <translation>Substituí-los, pular esses arquivos ou cancelar?</translation>
     </message>
+    <message>
+        <source>The names of these selected files are not valid UTF-8, which the script cannot carry: %1. Rename them first.</source>
+        <translation>Os nomes destes arquivos selecionados não são UTF-8 válido, que o script não consegue levar: %1. Renomeie-os primeiro.</translation>
+    </message>
 </context>
 <context>
     <name>EncodeRun</name>
@@ -591,6 +595,13 @@
     <message>
         <source>The terminal window could not be opened (%1: %2)</source>
         <translation>Não foi possível abrir a janela de terminal (%1: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>WavFileList</name>
+    <message>
+        <source>This name is not valid UTF-8: rename the file to encode it.</source>
+        <translation>Este nome não é UTF-8 válido: renomeie o arquivo para codificá-lo.</translation>
     </message>
 </context>
 </TS>

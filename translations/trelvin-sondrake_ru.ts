@@ -53,6 +53,10 @@
         <source>Replace them, skip those files, or cancel?</source>
         <translation>Заменить их, пропустить эти файлы или отменить?</translation>
     </message>
+    <message>
+        <source>The names of these selected files are not valid UTF-8, which the script cannot carry: %1. Rename them first.</source>
+        <translation>Имена этих выбранных файлов не являются корректным UTF-8, и сценарий не может их передать: %1. Сначала переименуйте их.</translation>
+    </message>
 </context>
 <context>
     <name>EncodeRun</name>
@@ -591,6 +595,13 @@
     <message>
         <source>The terminal window could not be opened (%1: %2)</source>
         <translation>Не удалось открыть окно терминала (%1: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>WavFileList</name>
+    <message>
+        <source>This name is not valid UTF-8: rename the file to encode it.</source>
+        <translation>Это имя не является корректным UTF-8: переименуйте файл, чтобы закодировать его.</translation>
     </message>
 </context>
 </TS>

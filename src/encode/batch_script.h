@@ -14,6 +14,7 @@
 struct ListedFile {
     QString name; // without directory
     bool selected = false;
+    bool nameNotUtf8 = false; // `name` only shows a name that is not UTF-8
 };
 
 struct EncodeSwitches {

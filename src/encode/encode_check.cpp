@@ -45,7 +45,18 @@ QStringList problemsOf(const EncodeRequest &request, const ScriptPlan &plan)
                                                 "The encoder L3ENC was not found in \"%1\". "
                                                 "Choose its directory with Options, Setup.")
                         .arg(ShownName(request.encoderPath));
-    if (plan.groups.isEmpty())
+    QStringList notUtf8;
+    for (const ListedFile &file : request.files) {
+        if (file.selected && file.nameNotUtf8)
+            notUtf8 << file.name; // shown escaped already
+    }
+    if (!notUtf8.isEmpty())
+        problems << QCoreApplication::translate("EncodeCheck",
+                                                "The names of these selected files are not valid "
+                                                "UTF-8, which the script cannot carry: %1. Rename "
+                                                "them first.")
+                        .arg(notUtf8.join(u", "_s));
+    else if (plan.groups.isEmpty())
         problems << QCoreApplication::translate("EncodeCheck",
                                                 "The selected files no longer exist in \"%1\": %2")
                         .arg(ShownName(request.directory), shownList(SelectedNames(request.files)));

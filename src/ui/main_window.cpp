@@ -265,7 +265,7 @@ EncodeRequest Form1::encodeRequest() const
 {
     EncodeRequest request;
     for (int i = 0; i < File1->count(); ++i)
-        request.files.append({File1->name(i), File1->isSelected(i)});
+        request.files.append({File1->name(i), File1->isSelected(i), File1->nameNotUtf8(i)});
     request.directory = Dir1->path();
     request.entries = List1;
     request.extras = List1Extras;

@@ -1,5 +1,7 @@
 #include "wav_file_list.h"
 
+#include "app/wav_names_not_utf8.h"
+
 #include <QDir>
 #include <QMouseEvent>
 
@@ -27,6 +29,19 @@ void WavFileList::setPath(const QString &directory)
             names << file.fileName();
     }
     addItems(names);
+    // Names Qt cannot decode, shown as `ls` shows them, to be refused by
+    // Encode with the reason rather than missing without a word.
+    for (const QString &shown : WavNamesNotUtf8(directory)) {
+        auto *entry = new QListWidgetItem(shown, this);
+        entry->setData(NameNotUtf8Role, true);
+        entry->setToolTip(tr("This name is not valid UTF-8: rename the file to encode it."));
+    }
+}
+
+bool WavFileList::nameNotUtf8(int index) const
+{
+    const QListWidgetItem *entry = item(index);
+    return entry && entry->data(NameNotUtf8Role).toBool();
 }
 
 QString WavFileList::name(int index) const

@@ -4,7 +4,7 @@
 
 // The file list: the WAV files of one directory, matched without regard to
 // letter case (SONG.WAV from a memory card shows), hidden files left out,
-// sorted by name. Extended selection. A right-button press only reports
+// sorted by name; after them those whose names are not UTF-8, shown escaped. Extended selection. A right-button press only reports
 // itself: it changes neither the selection nor the current item, and taking
 // the focus back (after the pop-up menu) makes no file current either.
 class WavFileList : public QListWidget {
@@ -19,6 +19,8 @@ public:
 
     QString name(int index) const;
     bool isSelected(int index) const;
+    // The name is not UTF-8: `name` is only how it looks, no file's name.
+    bool nameNotUtf8(int index) const;
 
 Q_SIGNALS:
     // A mouse button went down over the list (position in list coordinates).
@@ -29,5 +31,6 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
 
 private:
+    static constexpr int NameNotUtf8Role = Qt::UserRole;
     QString m_path;
 };

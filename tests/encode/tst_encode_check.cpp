@@ -59,6 +59,8 @@ private Q_SLOTS:
         for (const QString &name : names)
             touch(u"wav/"_s + name);
         EncodeRequest broken = request(names);
+        broken.files.append({u"'t'$'\\377''.wav'"_s, true, true}); // as the list shows it
+        broken.entries.append(QString(125, u' '));
         broken.destination = path(u"gone/"_s);
         QVERIFY(QFile::remove(path(u"enc/L3ENC"_s)));
         const EncodeCheck check = CheckEncodeRequest(broken);
@@ -69,7 +71,9 @@ private Q_SLOTS:
                                       u"would all become \""_s + path(u"gone/a.mp3"_s)
                                           + u"\": a.wav, a.WAV."_s,
                                       // Names shown as ls quotes them: one line each.
-                                      u"/gone/b'$'\\n''%1.mp3'\": 'b'$'\\n''%1.wav', 'B'$'\\n''%1.wav'."_s})
+                                      u"/gone/b'$'\\n''%1.mp3'\": 'b'$'\\n''%1.wav', 'B'$'\\n''%1.wav'."_s,
+                                      u"not valid UTF-8, which the script cannot carry: "
+                                      "'t'$'\\377''.wav'."_s})
             QVERIFY2(check.refusal.contains(reason), qPrintable(check.refusal));
     }
 

@@ -24,6 +24,7 @@
 #include <QRegularExpression>
 #include <QTranslator>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -94,7 +95,18 @@ private Q_SLOTS:
         QVERIFY(QFile::link(m_wavs.filePath(u"b.wav"_s), m_wavs.filePath(u"linked.wav"_s)));
         for (const QString &name : {u"d.wav"_s, u"readme.txt"_s})
             touch(m_other.filePath(name));
+        // A name from an old system, not UTF-8.
+        const int fd = ::open(QByteArray(QFile::encodeName(m_wavs.path()) + "/t\xFF.wav").constData(),
+                              O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0);
+        ::close(fd);
         QVERIFY(QDir(m_other.path()).mkdir(u"empty"_s));
+    }
+
+    // QTemporaryDir cannot remove a name that is not UTF-8.
+    void cleanupTestCase()
+    {
+        ::unlink(QByteArray(QFile::encodeName(m_wavs.path()) + "/t\xFF.wav").constData());
     }
 
     void init() { writeSettings(settingsFor(m_program.path(), m_wavs.path())); }
@@ -128,8 +140,11 @@ private Q_SLOTS:
         QStringList names;
         for (int i = 0; i < window.File1->count(); ++i)
             names << window.File1->name(i);
-        QCOMPARE(names, QStringList({u"A.WAV"_s, u"b.wav"_s, u"c.Wav"_s, u"linked.wav"_s}));
-        QCOMPARE(window.List1, QStringList(4, QString(125, u' ')));
+        // A name that is not UTF-8 last, shown as ls shows it, for Encode to refuse.
+        QCOMPARE(names, QStringList({u"A.WAV"_s, u"b.wav"_s, u"c.Wav"_s, u"linked.wav"_s,
+                                     u"'t'$'\\377''.wav'"_s}));
+        QVERIFY(window.File1->nameNotUtf8(4) && !window.File1->nameNotUtf8(3));
+        QCOMPARE(window.List1, QStringList(5, QString(125, u' ')));
     }
 
     void automaticDeleteWarning_data()
@@ -253,7 +268,7 @@ private Q_SLOTS:
         QCOMPARE(window.File1->count(), 0);
         QVERIFY(window.List1.isEmpty());
         QVERIFY(window.Dir1->setPath(m_wavs.path()));
-        QCOMPARE(window.List1, QStringList(4, QString(125, u' ')));
+        QCOMPARE(window.List1, QStringList(5, QString(125, u' ')));
         QVERIFY(!window.Dir1->setPath(m_wavs.filePath(u"gone"_s)));
         QCOMPARE(window.Dir1->path(), m_wavs.path());
     }
