@@ -19,7 +19,7 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$deb" >"$work/apt.log" 2>&
     || { cat "$work/apt.log"; fail "apt-get cannot install $deb"; }
 
 # The tagging mode through the command on the PATH, on a file.
-head -c 1000 /dev/zero >"$work/song.mp3"
+{ printf '\377\373\220\144'; head -c 996 /dev/zero; } >"$work/song.mp3" # an MPEG frame header first
 block=$(python3 -c 'import sys; print("%-30s%-30s%-30s%-4s%-2s%-30s" % tuple(sys.argv[1:]), end="")' \
     "Ágætis byrjun" "Sigur Rós" "Ágætis byrjun" 1999 17 "")
 trelvin-sondrake "$work/song.mp3" "$block"
