@@ -4,6 +4,7 @@
 #include <QList>
 
 #include <cerrno>
+#include <optional>
 #include <cstring>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -54,6 +55,15 @@ std::optional<QByteArray> attributeValue(const QByteArray &path, const QByteArra
     return std::nullopt;
 }
 
+// Whether the new file has that value already: a security label the system
+// gave it, which only it may set.
+bool sameValue(int fd, const QByteArray &name, const QByteArray &value)
+{
+    QByteArray own(value.size() + 1, '\0');
+    const ssize_t got = ::fgetxattr(fd, name.constData(), own.data(), size_t(own.size()));
+    return got == value.size() && own.left(got) == value;
+}
+
 Result failure(const QString &what, int error)
 {
     return Result::failure(u"cannot keep its "_s + what + u": "_s + SystemError(error));
@@ -93,7 +103,8 @@ Result KeepFileAttributes(const QByteArray &from, const struct stat &old, int to
                 continue; // removed meanwhile
             return failure(u"extended attribute "_s + QString::fromUtf8(name), errno);
         }
-        if (::fsetxattr(to, name.constData(), value->constData(), size_t(value->size()), 0) != 0)
+        if (::fsetxattr(to, name.constData(), value->constData(), size_t(value->size()), 0) != 0
+            && !(name.startsWith("security.") && sameValue(to, name, *value)))
             return failure(u"extended attribute "_s + QString::fromUtf8(name), errno);
     }
     // Last: a change of owner clears the set-user and set-group bits, and the
