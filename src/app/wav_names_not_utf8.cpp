@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QStringDecoder>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -12,11 +11,10 @@
 
 namespace {
 
+// Lossless through UTF-8: Qt replaces what is not UTF-8 with U+FFFD.
 bool isUtf8(const QByteArray &name)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    [[maybe_unused]] const QString text = decoder.decode(name);
-    return !decoder.hasError();
+    return QString::fromUtf8(name).toUtf8() == name;
 }
 
 } // namespace
