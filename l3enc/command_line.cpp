@@ -3,12 +3,23 @@
 #include "base/shown_name.h"
 
 #include <charconv>
+#include <optional>
 
 namespace {
 
 ParsedCommandLine problem(std::string text)
 {
     return {std::nullopt, std::move(text)};
+}
+
+// A whole number of at least 0 that fills the word, or nothing.
+std::optional<std::int64_t> frameNumber(const std::string &word)
+{
+    std::int64_t number = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), number);
+    if (error != std::errc() || end != word.data() + word.size() || number < 0)
+        return std::nullopt;
+    return number;
 }
 
 } // namespace
@@ -38,23 +49,33 @@ ParsedCommandLine ParseEncoderArguments(const std::vector<std::string> &argument
                 || options.bitrate < LowestBitrate || options.bitrate > HighestBitrate
                 || options.bitrate % 1000 != 0)
                 return problem("bitrate \"" + ShownName(value) + "\" is not a multiple of 1000 from 8000 to 320000");
+        } else if (word == "-from" || word == "-to") {
+            const std::optional<std::int64_t> frame =
+                ++i < arguments.size() ? frameNumber(arguments[i]) : std::nullopt;
+            if (!frame)
+                return problem(word + " needs a sample frame number (0 or more)");
+            (word == "-from" ? options.from : options.to) = *frame;
         } else {
             return problem("unknown switch \"" + ShownName(word) + "\"");
         }
     }
     if (options.bitrate == 0) // a given bitrate is at least 8000
         return problem("-br is needed");
+    if (options.to >= 0 && options.to <= options.from)
+        return problem("-to must come after -from: the range holds no frame");
     return {options, {}};
 }
 
 std::string EncoderUsage()
 {
-    return "Usage: L3ENC INPUT.wav OUTPUT.mp3 -br BITS [-dm] [-hq] [-crc]\n"
+    return "Usage: L3ENC INPUT.wav OUTPUT.mp3 -br BITS [-dm] [-hq] [-crc] [-from N] [-to N]\n"
            "Encodes a WAV file to a constant-bitrate MP3.\n"
            "  -br BITS  bitrate in bits per second, 8000 to 320000 (128000 is 128 kbit/s)\n"
            "  -dm       downmix stereo to mono\n"
            "  -hq       high-quality encoding (slower)\n"
            "  -crc      CRC error protection in every frame\n"
+           "  -from N   start at sample frame N (0 is the first)\n"
+           "  -to N     end before sample frame N (the WAV's end without it)\n"
            "Exit status: 0 done, 1 failed (the output path as it was), 2 usage,\n"
            "  3 MP3 made, but the WAV is not safe to delete (incomplete, still being\n"
            "  written, or changed while it was read; the reason is printed).\n"

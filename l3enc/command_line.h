@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 // L3ENC <input.wav> <output.mp3> -br <bits/s> [-dm] [-hq] [-crc]
+//       [-from <frame>] [-to <frame>]
 struct EncoderOptions {
     std::string input;
     std::string output;
@@ -12,6 +14,11 @@ struct EncoderOptions {
     bool downmix = false;
     bool highQuality = false;
     bool crc = false;
+    // A range of sample frames, [from, to): one track of a CD image. Without
+    // -to the range runs to the WAV's end; without either, the whole WAV.
+    std::int64_t from = 0;
+    std::int64_t to = -1;
+    bool range() const { return from != 0 || to >= 0; }
 };
 
 inline constexpr int LowestBitrate = 8000;

@@ -1,10 +1,11 @@
-// L3ENC: encodes one WAV file to a constant-bitrate MP3.
-//   L3ENC <input.wav> <output.mp3> -br <bits/s> [-dm] [-hq] [-crc]
+// L3ENC: encodes one WAV file (or a range of its frames) to a constant-bitrate MP3.
+//   L3ENC <input.wav> <output.mp3> -br <bits/s> [-dm] [-hq] [-crc] [-from N] [-to N]
 // Exit status: 0 done, 1 failed (the output path as it was), 2 usage,
 // 3 made from a WAV that is not safe to delete (incomplete, still being
 // written, or changed while it was read).
 // With L3ENC_RECEIPT set, its exit leaves there one line for the script's
-// delete decision: "safe WAV-IDENTITY MP3-DEVICE MP3-INODE" or "keep REASON".
+// delete decision: "safe WAV-IDENTITY MP3-DEVICE MP3-INODE" or "keep REASON";
+// a range's "safe" says "frames FROM TO OF" before the WAV's identity.
 
 #include "command_line.h"
 #include "file_identity.h"
@@ -20,6 +21,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fnmatch.h>
@@ -30,6 +32,13 @@ namespace {
 
 constexpr int FramesPerRead = 8192;
 constexpr int NotSafeToDelete = 3;
+
+// The sample frames to encode, [from, to); `whole` when no range was asked for.
+struct Range {
+    std::int64_t from = 0;
+    std::int64_t to = 0;
+    bool whole = true;
+};
 
 // One line about a file, its name shown so that it can neither break the
 // line nor reach the terminal as a control sequence.
@@ -87,9 +96,11 @@ std::string parserTrouble(SNDFILE *file)
     return {};
 }
 
-// Why the WAV must stay although its MP3 was made, or empty.
+// Why the WAV must stay although its MP3 was made, or empty. With a range,
+// the frames read are the range's, and the WAV's own frames must be what its
+// chunks declare, so that the ranges of all its tracks can stand for it.
 std::string doubtAbout(const WavInput &input, const std::string &path, const WavLayout &layout,
-                       std::int64_t framesRead)
+                       const Range &range, std::int64_t framesRead)
 {
     if (!layout.doubt.empty())
         return layout.doubt;
@@ -98,10 +109,15 @@ std::string doubtAbout(const WavInput &input, const std::string &path, const Wav
     // A block-coded WAV (ADPCM, GSM) decodes whole blocks: the last may
     // hold more frames than its fact chunk declares, never fewer.
     const std::int64_t declared = layout.declaredFrames(input.format().frames);
-    if (layout.blockCoded ? framesRead < declared : framesRead != declared) {
-        const int rate = input.format().samplerate;
+    const std::int64_t found = range.whole ? framesRead : input.format().frames;
+    const int rate = input.format().samplerate;
+    if (layout.blockCoded ? found < declared : found != declared) {
         return "not a complete WAV: " + SecondsText(declared, rate) + " declared, "
-            + SecondsText(framesRead, rate) + " read";
+            + SecondsText(found, rate) + (range.whole ? " read" : " found");
+    }
+    if (!range.whole && framesRead != range.to - range.from) {
+        return "not a complete WAV: " + SecondsText(range.to - range.from, rate)
+            + " of it asked for, " + SecondsText(framesRead, rate) + " read";
     }
     return ChangedSince(FileIdentity::of(input.identity()), input.descriptor(), path);
 }
@@ -116,16 +132,41 @@ std::int64_t readFrames(SNDFILE *file, float *samples, sf_count_t frames)
     return sf_readf_float(file, samples, frames);
 }
 
-// The frames read, or -1 when the MP3 data could not be written.
+// Moves the read position to `frame`: a seek where the format allows one,
+// else reading up to it (a block-coded WAV). False when the WAV ends first.
 template <typename Sample>
-std::int64_t encodeAll(const WavInput &input, Mp3Encoder &encoder, std::FILE *output,
-                       Progress &progress, std::string &error)
+bool skipTo(SNDFILE *file, std::int64_t frame, std::vector<Sample> &samples, int channels)
+{
+    if (frame == 0 || sf_seek(file, frame, SEEK_SET) == frame)
+        return true;
+    sf_seek(file, 0, SEEK_SET);
+    const auto room = std::int64_t(samples.size()) / channels;
+    for (std::int64_t done = 0; done < frame;) {
+        const std::int64_t got = readFrames(file, samples.data(), std::min(room, frame - done));
+        if (got <= 0)
+            return false;
+        done += got;
+    }
+    return true;
+}
+
+// The frames of `range` read, or -1 when the MP3 data could not be written.
+template <typename Sample>
+std::int64_t encodeAll(const WavInput &input, const Range &range, Mp3Encoder &encoder,
+                       std::FILE *output, Progress &progress, std::string &error)
 {
     const int channels = input.format().channels;
     std::vector<Sample> samples(std::size_t(FramesPerRead) * std::size_t(channels));
+    if (!skipTo(input.file(), range.from, samples, channels))
+        return 0;
     std::int64_t framesDone = 0;
-    for (std::int64_t frames;
-         (frames = readFrames(input.file(), samples.data(), FramesPerRead)) > 0;) {
+    const std::int64_t wanted = range.to - range.from;
+    for (std::int64_t frames; (range.whole || framesDone < wanted)
+         && (frames = readFrames(input.file(), samples.data(),
+                                 range.whole ? FramesPerRead
+                                             : std::min<std::int64_t>(FramesPerRead,
+                                                                      wanted - framesDone)))
+             > 0;) {
         if (!encoder.encode(samples.data(), int(frames), output, error))
             return -1;
         framesDone += frames;
@@ -149,6 +190,14 @@ int encode(const EncoderOptions &options)
     // Judged before the read: a writer still at work may fill in the header
     // while the audio is read.
     const WavLayout layout = ReadWavLayout(input.descriptor(), input.identity().st_size);
+    const std::int64_t frames = format.frames;
+    if (options.from >= frames || options.to > frames) {
+        return fail(options.input, "the range of frames asked for ends past the WAV's "
+                                       + std::to_string(frames) + " frames");
+    }
+    // A whole encode reads on to whatever the file holds, a range exactly
+    // its frames.
+    const Range range{options.from, options.to < 0 ? frames : options.to, !options.range()};
     if (!CheckReplaceableOutput(options.output, input.identity(), error))
         return fail(options.output, error);
 
@@ -159,17 +208,17 @@ int encode(const EncoderOptions &options)
     // the precision of 24-bit and float files.
     const bool sixteenBit = (format.format & SF_FORMAT_SUBMASK) == SF_FORMAT_PCM_16;
     Progress progress(ShownName(std::filesystem::path(options.input).filename().string()),
-                      format.frames, format.samplerate);
+                      range.to - range.from, format.samplerate);
     const std::int64_t framesRead = sixteenBit
-        ? encodeAll<short>(input, encoder, output.stream(), progress, error)
-        : encodeAll<float>(input, encoder, output.stream(), progress, error);
+        ? encodeAll<short>(input, range, encoder, output.stream(), progress, error)
+        : encodeAll<float>(input, range, encoder, output.stream(), progress, error);
     if (framesRead < 0)
         return fail(options.output, error);
     if (sf_error(input.file()) != SF_ERR_NO_ERROR)
         return fail(options.input, std::string("read failed: ") + sf_strerror(input.file()));
     if (framesRead == 0)
         return fail(options.input, "no audio could be read");
-    std::string doubt = doubtAbout(input, options.input, layout, framesRead);
+    std::string doubt = doubtAbout(input, options.input, layout, range, framesRead);
     // Damaged samples: the WAV may still be worth repairing.
     if (doubt.empty() && encoder.silencedSamples() > 0)
         doubt = "it holds damaged samples (not numbers, or far beyond full scale)";
@@ -184,7 +233,12 @@ int encode(const EncoderOptions &options)
         writeReceipt("keep " + doubt);
         return NotSafeToDelete;
     }
-    writeReceipt("safe " + FileIdentity::of(input.identity()).text() + ' '
+    // A range says which frames of how many: the receipts of all of an
+    // image's tracks together must cover it.
+    const std::string frameRange = range.whole ? std::string()
+        : "frames " + std::to_string(range.from) + ' ' + std::to_string(range.to) + ' '
+            + std::to_string(frames) + ' ';
+    writeReceipt("safe " + frameRange + FileIdentity::of(input.identity()).text() + ' '
                  + FileIdentity::of(output.committed()).fileText());
     return 0;
 }

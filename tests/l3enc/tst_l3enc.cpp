@@ -126,6 +126,53 @@ private Q_SLOTS:
         expectOnly(dir.path(), {u"in.wav"_s, u"out.mp3"_s}); // no temporary file left
     }
 
+    // The tracks of an image, one range each: every MP3 decodes (through its
+    // info frame's delay and padding) to exactly its frames, and the
+    // receipts say which frames of how many, for the image's delete.
+    void ranges_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<QList<qint64>>("cuts"); // the tracks' first frames, then the end
+        QTest::newRow("CD, 16-bit") << int(SF_FORMAT_PCM_16) << 44100
+                                    << QList<qint64>{0, 23520, 60000, 132300};
+        QTest::newRow("48 kHz 24-bit, a sector not whole") << int(SF_FORMAT_PCM_24) << 48000
+                                                           << QList<qint64>{0, 30720, 144000};
+        QTest::newRow("IMA ADPCM, read up to the start") << int(SF_FORMAT_IMA_ADPCM) << 44100
+                                                         << QList<qint64>{0, 44100, 88200};
+    }
+    void ranges()
+    {
+        QFETCH(int, format);
+        QFETCH(int, rate);
+        QFETCH(QList<qint64>, cuts);
+        QTemporaryDir dir;
+        const QString wav = dir.filePath(u"image.wav"_s);
+        QVERIFY(WriteWav(wav, {2, rate, format, double(cuts.last()) / rate}));
+        // A block-coded WAV holds whole blocks: its end is where they end.
+        SF_INFO info{};
+        SNDFILE *file = sf_open(QFile::encodeName(wav).constData(), SFM_READ, &info);
+        QVERIFY(file);
+        sf_close(file);
+        cuts.last() = info.frames;
+        for (qsizetype track = 0; track + 1 < cuts.size(); ++track) {
+            const QString mp3 = dir.filePath(u"%1.mp3"_s.arg(track));
+            QStringList range{u"-from"_s, QString::number(cuts[track])};
+            if (track + 2 < cuts.size()) // the last runs to the end
+                range << u"-to"_s << QString::number(cuts[track + 1]);
+            const Run run = encode(QStringList{wav, mp3, u"-br"_s, u"128000"_s} + range);
+            QCOMPARE(run.exitCode, 0);
+            QVERIFY2(run.receipt.startsWith("safe frames %1 %2 %3 "_ba.replace("%1", QByteArray::number(cuts[track]))
+                                                .replace("%2", QByteArray::number(cuts[track + 1]))
+                                                .replace("%3", QByteArray::number(cuts.last()))),
+                     run.receipt.constData());
+            QProcess ffmpeg;
+            ffmpeg.start(u"ffmpeg"_s, {u"-v"_s, u"error"_s, u"-i"_s, mp3, u"-f"_s, u"s16le"_s, u"-"_s});
+            QVERIFY(ffmpeg.waitForFinished(60000));
+            QCOMPARE(ffmpeg.readAllStandardOutput().size() / 4, cuts[track + 1] - cuts[track]);
+        }
+    }
+
     // Overs of music encode as they are; far beyond any sound a sample is
     // damage: made silence, counted, and the WAV kept. LAME aborts on such
     // values (noise at 1e5 already) and on NaN.
@@ -305,6 +352,13 @@ private Q_SLOTS:
         QTest::newRow("output below a file") << u"good.wav"_s << u"text.wav/out.mp3"_s
                                              << QStringList() << 1;
         QTest::newRow("output is the input") << u"good.wav"_s << u"good.wav"_s << QStringList() << 1;
+        QTest::newRow("range past the end") << u"good.wav"_s << u"out.mp3"_s
+                                            << QStringList{u"-from"_s, u"100"_s, u"-to"_s, u"22051"_s}
+                                            << 1;
+        QTest::newRow("range holding no frame")
+            << u"good.wav"_s << u"out.mp3"_s << QStringList{u"-from"_s, u"9"_s, u"-to"_s, u"9"_s} << 2;
+        QTest::newRow("range start not a number") << u"good.wav"_s << u"out.mp3"_s
+                                                  << QStringList{u"-from"_s, u"-5"_s} << 2;
     }
     void failuresLeaveTheOutputAsItWas()
     {
