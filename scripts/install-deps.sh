@@ -10,11 +10,13 @@ cmake ninja-build g++ pkg-config                         # the build
 qt6-base-dev libgl-dev                                   # Qt
 libmp3lame-dev libsndfile1-dev                           # L3ENC
 libtag1-dev                                              # the MP3s' ID3v2 tags, the WAVs' tags
+libcue-dev                                               # the cue sheets beside CD images
 libbenchmark-dev                                         # the benchmarks
 xterm xfonts-base                                        # the encoding window, its fonts
 python3                                                  # tests: WAVs, fuzzing
 sox ffmpeg                                               # tests: WAVs written by real tools
 python3-mutagen gstreamer1.0-plugins-base-apps gstreamer1.0-plugins-good # tests: other readers of the tags
+cuetools                                                 # tests: cue sheets' track starts
 exfatprogs exfat-fuse fuse3 mount util-linux bsdutils    # tests: USB-stick file systems, a terminal
 acl                                                      # tests: a retag keeps the ACLs
 xvfb openbox xdotool x11-utils imagemagick               # tests on a real X desktop
