@@ -14,7 +14,7 @@ set -eu
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 sh scripts/install-deps.sh clang-14 libclang-rt-14-dev llvm-14
-targets="wav_layout wav_tags settings_file tag_command_line"
+targets="wav_layout wav_tags settings_file tag_command_line cue_sheet"
 fuzzers=$(for target in $targets; do printf 'fuzz_%s ' "$target"; done)
 
 if [ "$seconds" = --coverage ]; then
@@ -29,6 +29,7 @@ if [ "$seconds" = --coverage ]; then
         wav_tags) sources="src/tag/wav_tags.cpp src/tag/wav_tag_text.cpp" ;;
         settings_file) sources="src/settings/settings_file.cpp src/base/read_number.cpp" ;;
         tag_command_line) sources="src/app/tag_command_line.cpp src/tag/field_block.cpp" ;;
+        cue_sheet) sources="src/tag/cue_sheet.cpp src/tag/sheet_text.cpp" ;;
         esac
         profile=build-fuzz/coverage/$target
         mkdir -p "build-fuzz/corpus/$target"
