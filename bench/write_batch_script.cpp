@@ -44,7 +44,7 @@ int main(int argc, char *argv[])
         request.entries.append(MakeTagEntry(fields));
         const QString track = QString::number(request.files.size()) + u'/'
             + QString::number(names.size());
-        request.extras.append(cover.isEmpty() ? TagExtras{} : TagExtras{fields, track, {}, cover});
+        request.extras.append(cover.isEmpty() ? TagExtras{} : TagExtras{fields, track, {}, cover, {}, {}, {}});
     }
     ScriptPlan plan = BuildScriptPlan(request, Module1::ShortPath, NativeSeparator);
     plan.jobs = QByteArray(argv[5]).toInt();

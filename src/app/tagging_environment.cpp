@@ -39,6 +39,9 @@ TaggingEnvironment ReadTaggingEnvironment(const QProcessEnvironment &environment
                    value(u"YEAR"),  value(u"GENRE"),  value(u"COMMENT")};
     order.track = value(u"TRACK");
     order.disc = value(u"DISC");
+    order.albumArtist = value(u"ALBUMARTIST");
+    order.composer = value(u"COMPOSER");
+    order.isrc = value(u"ISRC");
     if (const QString cover = value(u"COVER"); !cover.isEmpty()) {
         CoverPicture picture = LoadCover(cover);
         if (picture.failure.isEmpty())

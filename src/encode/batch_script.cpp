@@ -40,7 +40,10 @@ TagExtras id3v2For(const QString &entry, const TagExtras &extras)
              Module1::TrimEnd(ReadTagEntry(entry).genre), CleanWholeTagText(whole.comment)},
             CleanWholeTagText(extras.track),
             CleanWholeTagText(extras.disc),
-            extras.cover};
+            extras.cover,
+            CleanWholeTagText(extras.albumArtist),
+            CleanWholeTagText(extras.composer),
+            CleanWholeTagText(extras.isrc)};
 }
 
 } // namespace
@@ -92,7 +95,7 @@ QStringList NamesFatCannotHold(const ScriptPlan &plan)
 ScriptPlan BuildScriptPlan(const EncodeRequest &request, const ShortPathFunction &shortPath,
                            QChar separator)
 {
-    ScriptPlan plan{request.bitrate, request.switches, request.appPath, request.id3v2, {}};
+    ScriptPlan plan{request.bitrate, request.switches, request.appPath, request.id3v2, {}, {}};
     const QString shortDestination = shortPath(request.destination);
     for (qsizetype i = 0; i < request.files.size(); ++i) {
         const ListedFile &file = request.files[i];
@@ -113,7 +116,34 @@ ScriptPlan BuildScriptPlan(const EncodeRequest &request, const ShortPathFunction
         group.fieldBlock = fieldBlockFor(request.entries.value(i));
         group.id3v2 = id3v2For(request.entries.value(i), request.extras.value(i));
         group.wavBytes = QFileInfo(shortWavPath).size();
-        plan.groups.append(group);
+        const QList<ImageTrack> tracks = request.tracks.value(i);
+        if (tracks.isEmpty()) {
+            plan.groups.append(group);
+            continue;
+        }
+        // An image: a group a track, each written under its own name (the
+        // encoder's short name would be one for all of them).
+        ScriptImage image{file.name, shortWavPath, {}};
+        const qint64 frames = tracks.last().endFrame;
+        for (qsizetype t = 0; t < tracks.size(); ++t) {
+            const ImageTrack &track = tracks[t];
+            ScriptGroup part = group;
+            part.longMp3Name = track.mp3Name;
+            part.longMp3Path = JoinPath(request.destination, track.mp3Name, separator);
+            part.shortOutputPath = JoinPath(shortDestination, track.mp3Name, separator);
+            part.fieldBlock = fieldBlockFor(track.entry);
+            part.id3v2 = id3v2For(track.entry, track.extras);
+            part.wavBytes = frames > 0 ? group.wavBytes * (track.endFrame - track.firstFrame) / frames : 0;
+            part.firstFrame = track.firstFrame;
+            part.endFrame = track.endFrame;
+            part.imageFrames = frames;
+            part.image = plan.images.size();
+            part.trackNumber = track.number;
+            part.lastTrack = t + 1 == tracks.size();
+            image.groups << plan.groups.size();
+            plan.groups.append(part);
+        }
+        plan.images.append(image);
     }
     return plan;
 }

@@ -24,8 +24,20 @@ struct EncodeSwitches {
     bool autoDelete = false;  // delete the WAV once its MP3 is made
 };
 
+// One track of an image WAV (a CD image, a vinyl side), encoded on its own.
+struct ImageTrack {
+    int number = 0;        // as its sheet numbers it (0: audio before track 1)
+    qint64 firstFrame = 0; // sample frames of the WAV: [first, end)
+    qint64 endFrame = 0;   // the last track's is the WAV's end
+    QString mp3Name;       // "03 - Title.mp3"
+    QString entry;         // its tag entry
+    TagExtras extras;
+};
+
 struct EncodeRequest {
     QList<ListedFile> files;
+    // Per listed file, the tracks it is encoded as; none: the WAV whole.
+    QList<QList<ImageTrack>> tracks;
     QString directory;   // the directory list's path
     QStringList entries; // one tag entry per listed file
     QList<TagExtras> extras; // beside the entries: whole texts, track, disc, cover
@@ -51,6 +63,22 @@ struct ScriptGroup {
     std::optional<QString> fieldBlock; // tagging only with title, artist and album
     TagExtras id3v2;                   // what the ID3v2 tag carries beyond the block
     qint64 wavBytes = 0; // how long it takes, near enough: the longest start first
+    // A track of an image: its frames, and which of the plan's images it is
+    // of (-1: a WAV encoded whole).
+    qint64 firstFrame = 0;
+    qint64 endFrame = 0;
+    qint64 imageFrames = 0; // all the image's frames
+    qsizetype image = -1;
+    int trackNumber = 0;
+    bool lastTrack = false; // runs to the WAV's end
+};
+
+// An image WAV whose tracks are groups of their own: it is deleted only once
+// all of them are done, and their receipts cover it.
+struct ScriptImage {
+    QString listedName;
+    QString shortWavPath;
+    QList<qsizetype> groups; // its tracks' groups, in order
 };
 
 struct ScriptPlan {
@@ -58,7 +86,8 @@ struct ScriptPlan {
     EncodeSwitches switches;
     QString appPath;
     Id3v2Version id3v2 = Id3v2Version::V2_4;
-    QList<ScriptGroup> groups; // in file-list order
+    QList<ScriptGroup> groups; // in file-list order, an image's tracks in theirs
+    QList<ScriptImage> images;
     int jobs = 1;              // groups the sh script runs at once
 };
 

@@ -17,7 +17,7 @@ QStringList commandLines(const ScriptPlan &plan, const ScriptGroup &group)
     QStringList lines;
     QString encoderLine = u"L3ENC "_s + group.shortWavPath + u' ' + group.shortOutputPath
         + u" -br "_s + plan.bitrate + u' ';
-    for (const QString &word : EncoderSwitchWords(plan.switches))
+    for (const QString &word : EncoderSwitchWords(plan.switches) + EncoderRangeWords(group))
         encoderLine += word + u' ';
     lines << encoderLine;
     // REN cannot replace an MP3 an earlier run left under the long name; a
@@ -29,8 +29,9 @@ QStringList commandLines(const ScriptPlan &plan, const ScriptGroup &group)
     if (group.fieldBlock)
         lines << quoted(plan.appPath + u"encoder.exe"_s) + u' ' + quoted(group.longMp3Path) + u' '
                 + *group.fieldBlock;
-    // Only a WAV whose MP3 was made may go.
-    if (plan.switches.autoDelete)
+    // Only a WAV whose MP3 was made may go; an image, which only the
+    // receipts of all its tracks could show whole, stays.
+    if (plan.switches.autoDelete && group.image < 0)
         lines << u"if exist "_s + quoted(group.longMp3Path) + u" del "_s + group.shortWavPath;
     return lines;
 }
@@ -46,6 +47,16 @@ QStringList EncoderSwitchWords(const EncodeSwitches &switches)
         words << u"-hq"_s;
     if (switches.crc)
         words << u"-crc"_s;
+    return words;
+}
+
+QStringList EncoderRangeWords(const ScriptGroup &group)
+{
+    if (group.image < 0)
+        return {};
+    QStringList words{u"-from"_s, QString::number(group.firstFrame)};
+    if (!group.lastTrack)
+        words << u"-to"_s << QString::number(group.endFrame);
     return words;
 }
 

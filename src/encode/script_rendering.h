@@ -9,6 +9,10 @@
 // The encoder's switches in their fixed order, whatever order they were set in.
 QStringList EncoderSwitchWords(const EncodeSwitches &switches);
 
+// A track's range of frames for the encoder ("-from 0 -to 13230000"; the
+// last track runs to the end); none for a WAV encoded whole.
+QStringList EncoderRangeWords(const ScriptGroup &group);
+
 // A command-interpreter line made safe: "%" doubled everywhere, and "^"
 // before & | < > ^ where they stand outside double quotes.
 QString EscapeCommandLine(const QString &line);

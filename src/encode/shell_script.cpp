@@ -102,9 +102,37 @@ finished() {
         result="MP3 NOT made" outcome=failed why=$(tail -n 1 "$work/$n.note" 2>/dev/null | cut -c 1-300 | printable)
         note=${why:+" ($why)"} why=
     fi
-    if [ "$3" = yes ]; then wav=deleted; else wav=kept; fi
-    say "$result, WAV $wav$note"
+    # A track of an image: its WAV's fate is the image's, decided after
+    # every group; its result keeps the tagging's status for that.
+    case $3 in yes) wav=deleted ;; part) wav=part-$2 ;; *) wav=kept ;; esac
+    case $wav in part-*) say "$result$note" ;; *) say "$result, WAV $wav$note" ;; esac
     printf '%s %s %s\n' "$outcome" "$wav" "$why" >"$work/$n.result"
+}
+# track_covers GROUP TRACK FROM TO OF WAV MP3: whether that track of the image
+# WAV got its MP3 and tags, and its receipt shows the very WAV, unchanged,
+# read over frames FROM to TO of OF, and its very MP3; if not, $why says why.
+track_covers() {
+    outcome= wav= why=
+    [ -r "$work/$1.result" ] && read -r outcome wav why <"$work/$1.result"
+    [ "$outcome" = made ] || { why="track $2: its MP3 was not made"; return 1; }
+    case $wav in part-none|part-0) ;; *) why="track $2: its tag was not written"; return 1 ;; esac
+    receipt=$(head -n 1 "$work/$1.receipt" 2>/dev/null | printable)
+    case $receipt in
+    "safe frames $3 $4 $5 $(stat -L -c '%d %i %s %.9Y' -- "$6" 2>/dev/null) $(stat -c '%d %i' -- "$7" 2>/dev/null)")
+        [ -f "$7" ] && [ ! -h "$7" ] && [ -s "$7" ] && return 0
+        why="track $2: its MP3 is not a plain, non-empty file" ;;
+    "keep "*) why="track $2: ${receipt#keep }" ;;
+    safe*) why="track $2: the WAV or its MP3 changed after the encode" ;;
+    *) why="track $2: the encoder left no receipt for it" ;;
+    esac
+    return 1
+}
+# image_finished IMAGE DELETED: the image WAV's line and result.
+image_finished() {
+    eval "name=\$image_shown_$1"
+    if [ "$2" = yes ]; then wav=deleted why=; else wav=kept; fi
+    printf '%s: WAV %s%s\n' "$name" "$wav" "${why:+": $why"}"
+    printf '%s %s\n' "$wav" "$why" >"$work/image_$1.result"
 }
 # The summary counts the groups' results by number; where one is missing it
 # says so rather than give a wrong count.
@@ -118,8 +146,24 @@ summary() {
         failed) failed=$((failed + 1)); eval "names=\"\${names:+\$names, }\$shown_$i\"" ;;
         *) echo "Finished: summary unavailable (the run's notes could not be kept); see each file's line above."; return ;;
         esac
-        if [ "$wav" = deleted ]; then deleted=$((deleted + 1)); else kept=$((kept + 1)); fi
+        case $wav in
+        deleted) deleted=$((deleted + 1)) ;;
+        part-*) why= ;; # an image's track: the image's own result counts
+        *) kept=$((kept + 1)) ;;
+        esac
         [ -n "$why" ] && eval "reasons=\"\${reasons:+\$reasons; }\$shown_$i: \$why\""
+        i=$((i + 1))
+    done
+    i=1
+    while [ $i -le $images ]; do
+        wav= why=
+        [ -r "$work/image_$i.result" ] && read -r wav why <"$work/image_$i.result"
+        case $wav in
+        deleted) deleted=$((deleted + 1)) ;;
+        kept) kept=$((kept + 1)) ;;
+        *) echo "Finished: summary unavailable (the run's notes could not be kept); see each file's line above."; return ;;
+        esac
+        [ -n "$why" ] && eval "reasons=\"\${reasons:+\$reasons; }\$image_shown_$i: \$why\""
         i=$((i + 1))
     done
     printf 'Finished: %s of %s MP3(s) made, %s failed%s; %s WAV(s) deleted, %s kept%s.\n' \
@@ -141,7 +185,9 @@ announce() {
 
 constexpr char16_t Ending[] = uR"sh(wait $groups
 [ $jobs -gt 1 ] && { echo end >&4; wait $printing; }
-result=$(summary)
+)sh";
+
+constexpr char16_t Summary[] = uR"sh(result=$(summary)
 printf '%s\n' "$result" # echo would read the escapes in shown names
 announce "$result"
 )sh";
@@ -153,7 +199,8 @@ QString indented(const QString &line)
 
 // What the tagging run needs for the ID3v2 tag beyond the trailer's block, as
 // assignments a person can read on the tagging line: the whole texts, track,
-// disc and cover, and the receipt it hands on when it replaces the MP3.
+// disc, a cue sheet's album artist, composer and ISRC, and cover, and the
+// receipt it hands on when it replaces the MP3.
 QString id3v2Assignments(const ScriptPlan &plan, const ScriptGroup &group)
 {
     // Set even when no ID3v2 tag is asked for, and every value even when it
@@ -167,7 +214,8 @@ QString id3v2Assignments(const ScriptPlan &plan, const ScriptGroup &group)
         {u"ALBUM", tag.whole.album},   {u"YEAR", tag.whole.year},
         {u"GENRE", tag.whole.genre},   {u"COMMENT", tag.whole.comment},
         {u"TRACK", tag.track},         {u"DISC", tag.disc},
-        {u"COVER", tag.cover}};
+        {u"ALBUMARTIST", tag.albumArtist}, {u"COMPOSER", tag.composer},
+        {u"ISRC", tag.isrc},           {u"COVER", tag.cover}};
     for (const auto &[name, value] : values)
         words += u"SONDRAKE_"_s + QStringView(name) + u'=' + ShellQuote(value) + u' ';
     return words + u"SONDRAKE_RECEIPT=\"$work/$n.receipt\" "_s;
@@ -179,7 +227,7 @@ QStringList groupLines(const ScriptPlan &plan, const ScriptGroup &group, qsizety
     const QString mp3 = ShellQuote(group.longMp3Path);
     QString encoderLine = u"L3ENC_RECEIPT=\"$work/$n.receipt\" ./L3ENC "_s + wav + u' '
         + ShellQuote(group.shortOutputPath) + u" -br "_s + plan.bitrate;
-    for (const QString &word : EncoderSwitchWords(plan.switches))
+    for (const QString &word : EncoderSwitchWords(plan.switches) + EncoderRangeWords(group))
         encoderLine += u' ' + word;
     // Alone, the encoder may update its percentage in place; side by side,
     // its messages are kept for the file's last line.
@@ -199,10 +247,13 @@ QStringList groupLines(const ScriptPlan &plan, const ScriptGroup &group, qsizety
         lines << indented(ifMade + id3v2Assignments(plan, group)
                           + ShellQuote(plan.appPath + u"encoder"_s) + u' ' + mp3 + u' '
                           + ShellQuote(*group.fieldBlock) + u"; tagged=$?"_s);
-    if (plan.switches.autoDelete)
+    if (plan.switches.autoDelete && group.image < 0)
         lines << indented(ifMade + u"tagged_as_asked && may_delete "_s + mp3 + u' ' + wav
                           + u" && rm -f -- "_s + wav + u" && deleted=yes"_s);
-    lines << indented(u"finished $status $tagged $deleted"_s) << indented(u"give_slot"_s)
+    // A track leaves its image to the image's own lines, after every group.
+    lines << indented(group.image < 0 ? u"finished $status $tagged $deleted"_s
+                                      : u"finished $status $tagged part"_s)
+          << indented(u"give_slot"_s)
           << u") & groups=\"$groups $!\""_s;
     return lines;
 }
@@ -210,6 +261,31 @@ QStringList groupLines(const ScriptPlan &plan, const ScriptGroup &group, qsizety
 // The order the groups start in: side by side, the longest first, so no
 // long file starts last and runs alone while the other cores idle; alone,
 // the file list's order, which reads naturally.
+// An image's lines, once all groups are done: it goes only when every track
+// got its MP3 and tags and its receipt shows the very WAV, unchanged, read
+// over that track's frames, the ranges together covering all of it.
+QStringList imageLines(const ScriptPlan &plan, const ScriptImage &image, qsizetype number)
+{
+    const QString wav = ShellQuote(image.shortWavPath);
+    QStringList lines{u"n=image_%1 why= deleted=no"_s.arg(number)};
+    if (!plan.switches.autoDelete) {
+        lines << u"image_finished %1 no"_s.arg(number);
+        return lines;
+    }
+    QString checks;
+    for (const qsizetype g : image.groups) {
+        const ScriptGroup &group = plan.groups[g];
+        checks += u"track_covers "_s + QString::number(g + 1) + u' '
+            + QString::number(group.trackNumber).rightJustified(2, u'0') + u' '
+            + QString::number(group.firstFrame) + u' ' + QString::number(group.endFrame) + u' '
+            + QString::number(group.imageFrames) + u' ' + wav + u' '
+            + ShellQuote(group.longMp3Path) + u" \\\n    && "_s;
+    }
+    lines << checks + u"rm -f -- "_s + wav + u" && deleted=yes"_s
+          << u"image_finished %1 $deleted"_s.arg(number);
+    return lines;
+}
+
 QList<qsizetype> startOrder(const ScriptPlan &plan)
 {
     QList<qsizetype> order(plan.groups.size());
@@ -241,14 +317,24 @@ QByteArray RenderShellScript(const ScriptPlan &plan)
     for (qsizetype i = 0; i < plan.groups.size(); ++i) {
         // Joined, never formatted: a name may hold "%2".
         const QString number = QString::number(i + 1);
-        script += u"shown_"_s + number + u'=' + ShellQuote(ShownName(plan.groups[i].listedName))
-            + u" bytes_"_s + number + u'=' + QString::number(plan.groups[i].wavBytes) + u'\n';
-        allBytes += plan.groups[i].wavBytes;
+        const ScriptGroup &group = plan.groups[i];
+        const QString track = group.image < 0 ? QString()
+            : u", track "_s + QString::number(group.trackNumber).rightJustified(2, u'0');
+        script += u"shown_"_s + number + u'=' + ShellQuote(ShownName(group.listedName) + track)
+            + u" bytes_"_s + number + u'=' + QString::number(group.wavBytes) + u'\n';
+        allBytes += group.wavBytes;
     }
-    script += u"all_bytes="_s + QString::number(allBytes) + u'\n'
+    for (qsizetype i = 0; i < plan.images.size(); ++i)
+        script += u"image_shown_"_s + QString::number(i + 1) + u'='
+            + ShellQuote(ShownName(plan.images[i].listedName)) + u'\n';
+    script += u"all_bytes="_s + QString::number(allBytes) + u" images="_s
+        + QString::number(plan.images.size()) + u'\n'
         + QString::fromUtf16(Functions).replace(u"%1"_s, QString::fromLatin1(SONDRAKE_APP_ID));
     for (const qsizetype i : startOrder(plan))
         script += groupLines(plan, plan.groups[i], i + 1).join(u'\n') + u'\n';
     script += QString::fromUtf16(Ending);
+    for (qsizetype i = 0; i < plan.images.size(); ++i)
+        script += imageLines(plan, plan.images[i], i + 1).join(u'\n') + u'\n';
+    script += QString::fromUtf16(Summary);
     return script.toUtf8();
 }

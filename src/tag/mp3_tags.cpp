@@ -159,6 +159,12 @@ void fillTag(Id3v2Editor &tag, const Id3v1Tag &trailer, const std::optional<Id3v
         tag.setText("TRCK", order->track);
     if (order && !order->disc.isEmpty())
         tag.setText("TPOS", order->disc);
+    for (const auto &[id, text] : {std::pair{"TPE2", order ? order->albumArtist : QString()},
+                                   std::pair{"TCOM", order ? order->composer : QString()},
+                                   std::pair{"TSRC", order ? order->isrc : QString()}}) {
+        if (!text.isEmpty())
+            tag.setText(id, text);
+    }
     if (order && order->cover)
         tag.setFrontCover(order->cover);
 }

@@ -23,6 +23,9 @@ struct Id3v2Order {
     TagFields whole; // each gives way to the trailer's text unless the trailer holds its cut
     QString track;   // "3/12"; empty for none
     QString disc;    // "1/2"; empty for none
+    QString albumArtist; // TPE2, the disc's performer; empty for none
+    QString composer;    // TCOM
+    QString isrc;        // TSRC
     std::optional<CoverPicture> cover; // the front cover; empty for none
 };
 

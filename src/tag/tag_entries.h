@@ -54,6 +54,10 @@ struct TagExtras {
     QString track;   // "3/12", "3" or empty
     QString disc;    // "1/2", "1" or empty
     QString cover;   // the picture's path, empty for none
+    // What a cue sheet names beyond the six fields.
+    QString albumArtist; // the disc's performer
+    QString composer;    // the track's songwriter
+    QString isrc;
 
     bool operator==(const TagExtras &) const = default;
 };

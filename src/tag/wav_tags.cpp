@@ -181,6 +181,9 @@ WavTags ReadWavTags(const QString &path)
 
     WavTags info;
     WavTags id3;
+    WavAudio audio;
+    qint64 factFrames = -1;
+    int formatTag = 0;
     bool hasInfo = false;
     bool hasId3 = false;
     qint64 dataSize = -1; // from "ds64", for a data chunk too big for its own size field
@@ -204,6 +207,27 @@ WavTags ReadWavTags(const QString &path)
             if (ds64.size() == 16)
                 dataSize = qint64(std::min<quint64>(littleEndian64(ds64.data() + 8),
                                                     quint64(file.size())));
+        } else if (id == "fmt " && size >= 16 && audio.sampleRate == 0) {
+            const QByteArray format = file.read(start, 40);
+            if (format.size() >= 16) {
+                formatTag = int(littleEndian32(format.data()) & 0xFFFF);
+                audio.sampleRate = int(littleEndian32(format.data() + 4) & 0x7FFFFFFF);
+                audio.blockAlign = int(littleEndian32(format.data() + 12) & 0xFFFF);
+                const int bits = int(littleEndian32(format.data() + 14) & 0xFFFF);
+                audio.unsignedBytes = bits == 8;
+                if (formatTag == 0xFFFE && format.size() >= 26) // extensible: the real tag
+                    formatTag = int(littleEndian32(format.data() + 24) & 0xFFFF);
+            }
+        } else if (id == "fact" && size >= 4 && factFrames < 0) {
+            const QByteArray fact = file.read(start, 4);
+            if (fact.size() == 4)
+                factFrames = littleEndian32(fact.data());
+        } else if (id == "data" && audio.dataOffset < 0) {
+            audio.dataOffset = start;
+            const qint64 held = std::clamp<qint64>(file.size() - start, 0, size);
+            const bool plain = formatTag == 1 || formatTag == 3; // PCM, float
+            if (audio.blockAlign > 0)
+                audio.frames = plain || factFrames < 0 ? held / audio.blockAlign : factFrames;
         } else if (id == "LIST" && file.read(start, 4) == "INFO") {
             const QByteArray list = file.read(start, std::min(size, TagChunkReadLimit));
             info = withWavTags(readInfoList(list), info); // the first list counts
@@ -225,9 +249,27 @@ WavTags ReadWavTags(const QString &path)
         offset = next;
     }
     WavTags tags = withWavTags(info, id3);
+    tags.audio = audio;
     tags.hasInfo = hasInfo;
     tags.hasId3 = hasId3;
     return tags;
+}
+
+bool StartsInSilence(const QString &path, const WavAudio &audio, qint64 frames)
+{
+    RegularFile regular = OpenRegularFile(QFile::encodeName(path), O_RDONLY);
+    if (!regular.descriptor || audio.dataOffset < 0 || audio.blockAlign <= 0)
+        return false;
+    const char quiet = audio.unsignedBytes ? char(0x80) : '\0';
+    constexpr qint64 Chunk = qint64(1) << 20;
+    const qint64 end = audio.dataOffset + frames * audio.blockAlign;
+    for (qint64 at = audio.dataOffset; at < end; at += Chunk) {
+        const QByteArray bytes = ReadAt(regular.descriptor.get(), at, std::min(Chunk, end - at));
+        if (bytes.size() != std::min(Chunk, end - at)
+            || !std::all_of(bytes.begin(), bytes.end(), [quiet](char c) { return c == quiet; }))
+            return false;
+    }
+    return true;
 }
 
 TagFields WithWavTags(const TagFields &own, const TagFields &wav)

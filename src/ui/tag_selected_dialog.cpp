@@ -252,7 +252,7 @@ QList<TagExtras> Form6::extras() const
     QList<TagExtras> extras;
     for (qsizetype i = 0; i < m_files.size(); ++i) {
         extras.append({TaggedFields(m_files[i], fields, m_wholeText), tracks[i].track,
-                       tracks[i].disc, m_cover});
+                       tracks[i].disc, m_cover, {}, {}, {}});
     }
     return extras;
 }

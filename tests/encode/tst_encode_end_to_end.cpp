@@ -1,4 +1,6 @@
 #include "encode/encode_run.h"
+#include "encode/image_tracks.h"
+#include "encode/track_sheets.h"
 #include "support/audio_files.h"
 #include "support/script_runs.h"
 #include "tag/tag_entries.h"
@@ -123,6 +125,59 @@ private Q_SLOTS:
         QVERIFY2(output.contains("broken.wav"), output.constData());
     }
 
+    // A CD image with its cue sheet: one MP3 a track, tagged from the sheet,
+    // each decoding to exactly its frames and all of them to the WAV's; the
+    // WAV goes once every track is done, the sheet stays.
+    void anImageBecomesItsTracks()
+    {
+        QTemporaryDir dir;
+        const QString wav = dir.filePath(u"Album.wav"_s);
+        QVERIFY(WriteWav(wav, {2, 44100, SF_FORMAT_PCM_16, 20.0}));
+        QFile cue(dir.filePath(u"Album.cue"_s));
+        QVERIFY(cue.open(QIODevice::WriteOnly));
+        cue.write("PERFORMER \"The Band\"\nTITLE \"The Album\"\nREM DATE 1999\n"
+                  "FILE \"ALBUM.WAV\" WAVE\n  TRACK 01 AUDIO\n    TITLE \"Intro/Outro\"\n"
+                  "    INDEX 01 00:00:00\n  TRACK 02 AUDIO\n    TITLE \"Déjà vu\"\n"
+                  "    PERFORMER \"Guest\"\n    SONGWRITER \"Writer\"\n    ISRC GBAYE0601498\n"
+                  "    INDEX 00 00:05:00\n    INDEX 01 00:07:33\n  TRACK 03 AUDIO\n"
+                  "    INDEX 01 00:13:01\n");
+        cue.close();
+        const auto found = FindTrackSheets(dir.path(), {u"Album.wav"_s}, "windows-1252");
+        QVERIFY(found[0] && found[0]->reading.sheet);
+
+        EncodeRequest request;
+        request.directory = dir.path();
+        request.bitrate = u"128000"_s;
+        request.switches.autoDelete = true;
+        request.encoderPath = QFileInfo(QStringLiteral(L3ENC_PROGRAM)).path();
+        request.destination = dir.path() + u'/';
+        request.appPath = QStringLiteral(APP_PATH);
+        request.files.append({u"Album.wav"_s, true});
+        request.entries.append(NewTagEntry());
+        request.tracks.append(ImageTracksFor(*found[0]->reading.sheet, {}, false));
+        QVERIFY(runEncode(request));
+
+        QStringList left = QDir(dir.path()).entryList(QDir::Files);
+        left.sort();
+        QCOMPARE(left, QStringList({u"01 - Intro_Outro.mp3"_s, u"02 - Déjà vu.mp3"_s,
+                                    u"03 - Track 03.mp3"_s, u"Album.cue"_s}));
+        const qint64 starts[] = {0, (7 * 75 + 33) * 588, (13 * 75 + 1) * 588, 20 * 44100};
+        for (int i = 0; i < 3; ++i) {
+            QProcess ffmpeg;
+            ffmpeg.start(u"ffmpeg"_s, {u"-v"_s, u"error"_s, u"-i"_s, dir.filePath(left[i]),
+                                       u"-f"_s, u"s16le"_s, u"-"_s});
+            QVERIFY(ffmpeg.waitForFinished(60000));
+            QCOMPARE(ffmpeg.readAllStandardOutput().size() / 4, starts[i + 1] - starts[i]);
+        }
+        const QString mutagen = readBack(u"python3"_s, {u"-c"_s, uR"(import sys, mutagen.mp3
+t = mutagen.mp3.MP3(sys.argv[1]).tags
+print(*(t[k] for k in ('TIT2', 'TPE1', 'TALB', 'TDRC', 'TRCK', 'TPE2', 'TCOM', 'TSRC')), sep='|')
+)"_s, dir.filePath(left[1])});
+        if (mutagen.isEmpty())
+            QSKIP("mutagen (python3-mutagen) is not installed");
+        QCOMPARE(mutagen, u"Déjà vu|Guest|The Album|1999|2/3|The Band|Writer|GBAYE0601498\n"_s);
+    }
+
     // The whole tag as other players read it back: mutagen, FFmpeg and
     // GStreamer; the trailer still the cut, and the audio untouched.
     void playersReadTheWholeTag_data()
@@ -190,7 +245,7 @@ private Q_SLOTS:
         request.entries.append(MakeTagEntry(whole));
         // No track, disc or comment: none taken from what the shell exported either.
         const QString disc = comment.isEmpty() ? QString() : u"1"_s;
-        request.extras.append({whole, u"3/12"_s, disc, cover.fileName()});
+        request.extras.append({whole, u"3/12"_s, disc, cover.fileName(), {}, {}, {}});
         qputenv("SONDRAKE_DISC", "7/7");
         qputenv("SONDRAKE_COMMENT", "exported");
         const bool ran = runEncode(request);

@@ -489,7 +489,7 @@ const QList<Row> &rows()
          [](Fixture &f) {
              f.wav(u"wav/c.wav"_s, 0.5);
              f.file(u"wav/cover.jpg"_s, "\xFF\xD8\xFF\xE0 a JPEG's first bytes");
-             f.request.extras.append({{}, u"1/1"_s, {}, f.path(u"wav/cover.jpg"_s)});
+             f.request.extras.append({{}, u"1/1"_s, {}, f.path(u"wav/cover.jpg"_s), {}, {}, {}});
          },
          {{u"wav/c.wav"_s, Fate::Deleted}, {u"mp3/c.mp3"_s, Fate::NewMp3, 0.5},
           {u"wav/cover.jpg"_s, Fate::Unchanged}},
@@ -497,7 +497,7 @@ const QList<Row> &rows()
         {"a cover gone before its tagging keeps the WAV",
          [](Fixture &f) {
              f.wav(u"wav/g.wav"_s, 0.5);
-             f.request.extras.append({{}, u"1/1"_s, {}, f.path(u"wav/gone.jpg"_s)});
+             f.request.extras.append({{}, u"1/1"_s, {}, f.path(u"wav/gone.jpg"_s), {}, {}, {}});
          },
          {{u"wav/g.wav"_s, Fate::Unchanged}, {u"mp3/g.mp3"_s, Fate::NewMp3, 0.5}},
          EncodeOutcome::Kind::Started, {}, nullptr, "(g.wav: its tag was not written)."},

@@ -1,0 +1,61 @@
+#include "image_tracks.h"
+
+#include "tag/wav_tag_text.h"
+
+using namespace Qt::StringLiterals;
+
+QString TrackMp3Name(int number, const QString &title, bool fatDestination)
+{
+    const QString digits = QString::number(number).rightJustified(2, u'0');
+    QString name = title.simplified();
+    if (name.isEmpty())
+        name = u"Track "_s + digits;
+    for (QChar &c : name) {
+        if (c == u'/' || c.unicode() < 0x20
+            || (fatDestination && QStringView(u"\"*:<>?\\|").contains(c)))
+            c = u'_';
+    }
+    // FAT drops a name's last dots and blanks; a name a person can tell apart
+    // from its neighbours keeps its length in bytes well inside 255.
+    while (fatDestination && (name.endsWith(u'.') || name.endsWith(u' ')))
+        name.chop(1);
+    constexpr qsizetype LongestTitle = 120;
+    if (name.size() > LongestTitle)
+        name = name.left(LongestTitle).trimmed();
+    return digits + u" - "_s + name + u".mp3"_s;
+}
+
+QList<ImageTrack> ImageTracksFor(const TrackSheet &sheet, const QString &cover,
+                                 bool fatDestination)
+{
+    const QString genre = TableGenre(sheet.genre);
+    QString disc = sheet.discNumber;
+    if (!disc.isEmpty() && !sheet.discTotal.isEmpty())
+        disc += u'/' + sheet.discTotal;
+    QList<ImageTrack> tracks;
+    for (const SheetTrack &track : sheet.tracks) {
+        const QString title =
+            track.title.isEmpty() ? u"Track "_s + QString::number(track.number).rightJustified(2, u'0')
+                                  : track.title;
+        const TagFields fields{TagFieldText(title),         TagFieldText(track.performer),
+                               TagFieldText(sheet.album),   TagFieldText(sheet.date),
+                               genre,                       TagFieldText(sheet.comment)};
+        ImageTrack image;
+        image.number = track.number;
+        image.firstFrame = track.firstFrame;
+        image.endFrame = track.endFrame;
+        image.mp3Name = TrackMp3Name(track.number, track.title, fatDestination);
+        image.entry = MakeTagEntry(fields);
+        image.extras.whole = fields;
+        // A hidden track has no number on the disc.
+        if (track.number > 0)
+            image.extras.track = QString::number(track.number) + u'/' + QString::number(sheet.trackTotal);
+        image.extras.disc = disc;
+        image.extras.cover = cover;
+        image.extras.albumArtist = TagFieldText(sheet.albumPerformer);
+        image.extras.composer = TagFieldText(track.songwriter);
+        image.extras.isrc = TagFieldText(track.isrc);
+        tracks.append(image);
+    }
+    return tracks;
+}
