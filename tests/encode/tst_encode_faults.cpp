@@ -1,4 +1,5 @@
 #include "encode/encode_run.h"
+#include "encode/image_tracks.h"
 #include "support/audio_files.h"
 #include "support/riff_bytes.h"
 #include "support/script_runs.h"
@@ -85,6 +86,21 @@ struct Fixture {
         request.files.append({name, true});
         request.entries.append(MakeTagEntry({u"Title"_s, u"Artist"_s, u"Album"_s, u"2024"_s,
                                              u"Rock"_s, {}}));
+    }
+    // A CD image of whole seconds at 44.1 kHz, selected, with a track from
+    // each start (in seconds) on, each named and tagged as a cue sheet would.
+    void image(const QString &relative, double seconds, const QList<int> &starts)
+    {
+        wav(relative, seconds);
+        request.tracks = QList<QList<ImageTrack>>(request.files.size() - 1);
+        QList<ImageTrack> tracks;
+        for (qsizetype i = 0; i < starts.size(); ++i) {
+            const int number = int(i + 1);
+            const qint64 end = i + 1 < starts.size() ? starts[i + 1] : qint64(seconds);
+            tracks.append({number, starts[i] * qint64(44100), end * 44100,
+                           TrackMp3Name(number, {}, false), request.entries.last(), {}});
+        }
+        request.tracks.append(tracks);
     }
     // The batch runs as many files at once as the CPUs this thread may use
     // (its children inherit the mask): on one CPU, one after another, in the
@@ -510,6 +526,30 @@ const QList<Row> &rows()
          {{u"wav/"_s + QString(69, u'\u66F2') + u".wav"_s, Fate::Deleted},
           {u"mp3/"_s + QString(69, u'\u66F2') + u".mp3"_s, Fate::NewMp3, 0.5}},
          EncodeOutcome::Kind::Started, {}, "root", "1 WAV(s) deleted, 0 kept."},
+        // An image goes only when every track is done and the receipts cover it.
+        {"an image whose tracks are all made: the WAV goes, each track its own MP3",
+         [](Fixture &f) { f.image(u"wav/cd.wav"_s, 4, {0, 1, 3}); },
+         {{u"wav/cd.wav"_s, Fate::Deleted}, {u"mp3/01 - Track 01.mp3"_s, Fate::NewMp3, 1.0},
+          {u"mp3/02 - Track 02.mp3"_s, Fate::NewMp3, 2.0}, {u"mp3/03 - Track 03.mp3"_s, Fate::NewMp3, 1.0}},
+         EncodeOutcome::Kind::Started, {}, nullptr, "Finished: 3 of 3 MP3(s) made, 0 failed; 1 WAV(s) deleted, 0 kept.\n"},
+        {"an image whose second track fails keeps the WAV, naming the track",
+         [](Fixture &f) {
+             f.image(u"wav/cd.wav"_s, 4, {0, 2});
+             f.wrapEncoder("case \" $* \" in *' -from 88200 '*) exit 1 ;; esac\nexec \"$REAL\" \"$@\"\n");
+         },
+         {{u"wav/cd.wav"_s, Fate::Unchanged}, {u"mp3/01 - Track 01.mp3"_s, Fate::NewMp3, 2.0},
+          {u"mp3/02 - Track 02.mp3"_s, Fate::Absent}},
+         EncodeOutcome::Kind::Started, {}, nullptr, "1 failed (cd.wav, track 02); 0 WAV(s) deleted, 1 kept (cd.wav: track 02: its MP3 was not made)."},
+        {"an image saved anew while its tracks encode keeps the WAV",
+         [](Fixture &f) {
+             f.oneFileAtATime();
+             f.image(u"wav/cd.wav"_s, 4, {0, 2});
+             f.wrapEncoder("\"$REAL\" \"$@\"; status=$?\n"
+                           "case \" $* \" in *' -from 0 '*) touch -d '2001-01-01' \"$1\" ;; esac\nexit $status\n");
+         },
+         {{u"wav/cd.wav"_s, Fate::Unchanged}, {u"mp3/01 - Track 01.mp3"_s, Fate::NewMp3, 2.0},
+          {u"mp3/02 - Track 02.mp3"_s, Fate::NewMp3, 2.0}},
+         EncodeOutcome::Kind::Started, {}, nullptr, "(cd.wav: track 01: the WAV or its MP3 changed after the encode)"},
         {"a float WAV with a NaN sample",
          [](Fixture &f) {
              QVERIFY(WriteWav(f.path(u"wav/nan.wav"_s), {2, 44100, SF_FORMAT_FLOAT, 1}));
