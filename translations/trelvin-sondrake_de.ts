@@ -544,6 +544,65 @@
     </message>
 </context>
 <context>
+    <name>Form7</name>
+    <message>
+        <source>Tracks of %1</source>
+        <translation>Titel von %1</translation>
+    </message>
+    <message>
+        <source>Text &amp;encoding of the track list:</source>
+        <translation>Text&amp;kodierung der Titelliste:</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Interpret</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Encode the &amp;tracks</source>
+        <translation>Die &amp;Titel kodieren</translation>
+    </message>
+    <message>
+        <source>Encode &amp;whole</source>
+        <translation>&amp;Ganz kodieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The track list %1 cannot be used: %2. %3 can only be encoded whole.</source>
+        <translation>Die Titelliste %1 ist nicht verwendbar: %2. %3 kann nur als Ganzes kodiert werden.</translation>
+    </message>
+    <message>
+        <source>Note: %1.</source>
+        <translation>Hinweis: %1.</translation>
+    </message>
+    <message>
+        <source>Tracks listed in %1: %2. %3 becomes an MP3 file for each, without a gap between them.</source>
+        <translation>Titel in %1: %2. %3 wird zu je einer MP3-Datei pro Titel, ohne Lücke dazwischen.</translation>
+    </message>
+</context>
+<context>
     <name>OpenedPaths</name>
     <message>
         <source>%1: not found</source>

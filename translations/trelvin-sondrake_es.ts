@@ -544,6 +544,65 @@
     </message>
 </context>
 <context>
+    <name>Form7</name>
+    <message>
+        <source>Tracks of %1</source>
+        <translation>Pistas de %1</translation>
+    </message>
+    <message>
+        <source>Text &amp;encoding of the track list:</source>
+        <translation>&amp;Codificación del texto de la lista:</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artista</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Pistas</translation>
+    </message>
+    <message>
+        <source>Encode the &amp;tracks</source>
+        <translation>Codificar las &amp;pistas</translation>
+    </message>
+    <message>
+        <source>Encode &amp;whole</source>
+        <translation>Codificar &amp;entero</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The track list %1 cannot be used: %2. %3 can only be encoded whole.</source>
+        <translation>La lista de pistas %1 no se puede usar: %2. %3 solo se puede codificar entero.</translation>
+    </message>
+    <message>
+        <source>Note: %1.</source>
+        <translation>Nota: %1.</translation>
+    </message>
+    <message>
+        <source>Tracks listed in %1: %2. %3 becomes an MP3 file for each, without a gap between them.</source>
+        <translation>Pistas en %1: %2. %3 se convierte en un archivo MP3 por pista, sin silencio entre ellas.</translation>
+    </message>
+</context>
+<context>
     <name>OpenedPaths</name>
     <message>
         <source>%1: not found</source>

@@ -544,6 +544,65 @@
     </message>
 </context>
 <context>
+    <name>Form7</name>
+    <message>
+        <source>Tracks of %1</source>
+        <translation>Pistes de %1</translation>
+    </message>
+    <message>
+        <source>Text &amp;encoding of the track list:</source>
+        <translation>&amp;Encodage du texte de la liste :</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artiste</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Pistes</translation>
+    </message>
+    <message>
+        <source>Encode the &amp;tracks</source>
+        <translation>Encoder les &amp;pistes</translation>
+    </message>
+    <message>
+        <source>Encode &amp;whole</source>
+        <translation>Encoder en en&amp;tier</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The track list %1 cannot be used: %2. %3 can only be encoded whole.</source>
+        <translation>La liste de pistes %1 est inutilisable : %2. %3 ne peut être encodé qu’en entier.</translation>
+    </message>
+    <message>
+        <source>Note: %1.</source>
+        <translation>Remarque : %1.</translation>
+    </message>
+    <message>
+        <source>Tracks listed in %1: %2. %3 becomes an MP3 file for each, without a gap between them.</source>
+        <translation>Pistes de %1 : %2. %3 devient un fichier MP3 par piste, sans blanc entre elles.</translation>
+    </message>
+</context>
+<context>
     <name>OpenedPaths</name>
     <message>
         <source>%1: not found</source>

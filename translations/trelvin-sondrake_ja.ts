@@ -544,6 +544,65 @@
     </message>
 </context>
 <context>
+    <name>Form7</name>
+    <message>
+        <source>Tracks of %1</source>
+        <translation>%1 のトラック</translation>
+    </message>
+    <message>
+        <source>Text &amp;encoding of the track list:</source>
+        <translation>トラックリストの文字コード(&amp;E):</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>番号</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>アーティスト</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>長さ</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>トラック</translation>
+    </message>
+    <message>
+        <source>Encode the &amp;tracks</source>
+        <translation>トラックごとにエンコード(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Encode &amp;whole</source>
+        <translation>まとめてエンコード(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>The track list %1 cannot be used: %2. %3 can only be encoded whole.</source>
+        <translation>トラックリスト %1 は使えません: %2。%3 は 1 つのファイルとしてのみエンコードできます。</translation>
+    </message>
+    <message>
+        <source>Note: %1.</source>
+        <translation>注: %1。</translation>
+    </message>
+    <message>
+        <source>Tracks listed in %1: %2. %3 becomes an MP3 file for each, without a gap between them.</source>
+        <translation>%1 のトラック: %2。%3 はトラックごとに MP3 ファイルになり、間に無音は入りません。</translation>
+    </message>
+</context>
+<context>
     <name>OpenedPaths</name>
     <message>
         <source>%1: not found</source>

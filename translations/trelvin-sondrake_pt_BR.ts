@@ -544,6 +544,65 @@
     </message>
 </context>
 <context>
+    <name>Form7</name>
+    <message>
+        <source>Tracks of %1</source>
+        <translation>Faixas de %1</translation>
+    </message>
+    <message>
+        <source>Text &amp;encoding of the track list:</source>
+        <translation>&amp;Codificação do texto da lista:</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artista</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Faixas</translation>
+    </message>
+    <message>
+        <source>Encode the &amp;tracks</source>
+        <translation>Codificar as &amp;faixas</translation>
+    </message>
+    <message>
+        <source>Encode &amp;whole</source>
+        <translation>Codificar &amp;inteiro</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The track list %1 cannot be used: %2. %3 can only be encoded whole.</source>
+        <translation>A lista de faixas %1 não pode ser usada: %2. %3 só pode ser codificado inteiro.</translation>
+    </message>
+    <message>
+        <source>Note: %1.</source>
+        <translation>Observação: %1.</translation>
+    </message>
+    <message>
+        <source>Tracks listed in %1: %2. %3 becomes an MP3 file for each, without a gap between them.</source>
+        <translation>Faixas em %1: %2. %3 vira um arquivo MP3 por faixa, sem intervalo entre elas.</translation>
+    </message>
+</context>
+<context>
     <name>OpenedPaths</name>
     <message>
         <source>%1: not found</source>

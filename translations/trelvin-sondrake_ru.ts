@@ -544,6 +544,65 @@
     </message>
 </context>
 <context>
+    <name>Form7</name>
+    <message>
+        <source>Tracks of %1</source>
+        <translation>Треки %1</translation>
+    </message>
+    <message>
+        <source>Text &amp;encoding of the track list:</source>
+        <translation>&amp;Кодировка текста списка треков:</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Исполнитель</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Треки</translation>
+    </message>
+    <message>
+        <source>Encode the &amp;tracks</source>
+        <translation>Кодировать &amp;треки</translation>
+    </message>
+    <message>
+        <source>Encode &amp;whole</source>
+        <translation>Кодировать &amp;целиком</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>The track list %1 cannot be used: %2. %3 can only be encoded whole.</source>
+        <translation>Список треков %1 нельзя использовать: %2. %3 можно закодировать только целиком.</translation>
+    </message>
+    <message>
+        <source>Note: %1.</source>
+        <translation>Примечание: %1.</translation>
+    </message>
+    <message>
+        <source>Tracks listed in %1: %2. %3 becomes an MP3 file for each, without a gap between them.</source>
+        <translation>Треков в %1: %2. %3 станет отдельным MP3-файлом для каждого трека, без пауз между ними.</translation>
+    </message>
+</context>
+<context>
     <name>OpenedPaths</name>
     <message>
         <source>%1: not found</source>

@@ -7,13 +7,18 @@
 #include "properties_dialog.h"
 #include "setup_dialog.h"
 #include "tag_selected_dialog.h"
+#include "tracks_dialog.h"
 #include "form_helpers.h"
 #include "twips.h"
 #include "wav_file_list.h"
 
 #include "base/shown_name.h"
+#include "encode/fat_file_system.h"
+#include "encode/image_tracks.h"
 #include "encode/path_functions.h"
 #include "settings/settings_file.h"
+#include "tag/cover_picture.h"
+#include "tag/sheet_text.h"
 #include "tag/tag_entries.h"
 
 #include <QApplication>
@@ -24,6 +29,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -285,9 +291,44 @@ EncodeRequest Form1::encodeRequest() const
     return request;
 }
 
+bool Form1::chooseTracks(EncodeRequest &request)
+{
+    if (!HasSelection(request.files))
+        return true;
+    QStringList names;
+    for (const ListedFile &file : request.files)
+        names << file.name;
+    // A sheet that names no encoding was most likely written on a system
+    // in the user's language.
+    const QByteArray codePage =
+        CodePageForLanguage(QLocale::system().uiLanguages().value(0).replace(u'-', u'_'));
+    const QList<std::optional<FoundSheet>> sheets =
+        FindTrackSheets(request.directory, names, codePage);
+    const bool fat = IsOnFatFileSystem(request.destination);
+    const QString foundCover = FindCover(request.directory);
+    request.tracks = QList<QList<ImageTrack>>(request.files.size());
+    for (qsizetype i = 0; i < request.files.size(); ++i) {
+        if (!request.files[i].selected || request.files[i].nameNotUtf8 || !sheets[i])
+            continue;
+        Form7 dialog(request.directory, names[i], *sheets[i], this);
+        dialog.exec();
+        if (dialog.choice() == Form7::Choice::Cancel)
+            return false;
+        if (dialog.choice() == Form7::Choice::Whole)
+            continue;
+        const QString chosen = request.extras.value(i).cover;
+        request.tracks[i] = ImageTracksFor(*dialog.sheet().reading.sheet,
+                                           chosen.isEmpty() ? foundCover : chosen, fat);
+    }
+    return true;
+}
+
 void Form1::Command1_Click()
 {
-    const EncodeCheck check = CheckEncodeRequest(encodeRequest());
+    EncodeRequest request = encodeRequest();
+    if (!chooseTracks(request))
+        return;
+    const EncodeCheck check = CheckEncodeRequest(request);
     ExistingMp3s existing = ExistingMp3s::Replace;
     if (check.verdict == EncodeCheck::Verdict::Ready && !check.existingMp3s.isEmpty()) {
         const std::optional<ExistingMp3s> answer = askAboutExistingMp3s(check.existingMp3s);

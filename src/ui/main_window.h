@@ -126,6 +126,10 @@ private:
     void showMessage(QMessageBox::Icon icon, const QString &caption, const QString &text);
     void keepFocusFromTheScriptWindow();
     std::optional<ExistingMp3s> askAboutExistingMp3s(const QStringList &existingMp3s);
+    // Asks, for each selected WAV with a track list beside it, whether it is
+    // encoded as its tracks or whole, and gives `request` those tracks;
+    // false when the user cancelled.
+    bool chooseTracks(EncodeRequest &request);
 
     ScriptStarter m_starter;
     // Relative paths in the settings lie below the directory the program

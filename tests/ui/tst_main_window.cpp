@@ -1,6 +1,8 @@
 #include "directory_list.h"
 #include "main_window.h"
 #include "setup_dialog.h"
+#include "tracks_dialog.h"
+#include "support/audio_files.h"
 #include "user_language.h"
 #include "support/modal_watcher.h"
 #include "wav_file_list.h"
@@ -20,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QScreen>
 #include <QTest>
+
+#include <sndfile.h>
 #include <QHash>
 #include <QRegularExpression>
 #include <QTranslator>
@@ -314,6 +318,65 @@ private Q_SLOTS:
         const QByteArray text = script.readAll();
         QVERIFY(text.contains(QByteArray("/b.wav' '" + m_wavs.path().toUtf8()
                                         + "/b.mp3' -br 16000 -crc")));
+    }
+
+    // A selected CD image with its cue sheet: Encode says what it becomes,
+    // and the answer is the script's: a range of frames per track, or the
+    // WAV whole; a sheet that cannot be used says why and offers it whole.
+    void encodeAsksWhatAnImageBecomes_data()
+    {
+        QTest::addColumn<QByteArray>("sheet");
+        QTest::addColumn<QString>("button"); // pressed in the dialog
+        QTest::addColumn<QString>("shown");  // in its text
+        QTest::addColumn<QByteArray>("script"); // in the script; empty: none written
+        const QByteArray good = "TITLE \"Live\"\nPERFORMER \"Band\"\nFILE \"cd.wav\" WAVE\n"
+                                "  TRACK 01 AUDIO\n    TITLE \"One\"\n    INDEX 01 00:00:00\n"
+                                "  TRACK 02 AUDIO\n    TITLE \"Two\"\n    INDEX 01 00:00:50\n";
+        QTest::newRow("its tracks") << good << u"Command1"_s << u"Tracks listed in cd.cue: 2."_s
+                                    << "/01 - One.mp3' -br 128000 -crc -from 0 -to 29400"_ba;
+        QTest::newRow("whole") << good << u"Command2"_s << u"Tracks listed in cd.cue: 2."_s
+                               << "/cd.mp3' -br 128000 -crc 2>"_ba;
+        QTest::newRow("cancelled") << good << u"Command3"_s << QString() << QByteArray();
+        QTest::newRow("a sheet that cannot be used")
+            << "FILE \"cd.wav\" WAVE\n  TRACK 01 AUDIO\n    INDEX 01 00:99:00\n"_ba << u"Command2"_s
+            << u"cd.cue cannot be used: line 3: no valid time"_s << "/cd.mp3' -br 128000 -crc"_ba;
+    }
+    void encodeAsksWhatAnImageBecomes()
+    {
+        QFETCH(QByteArray, sheet);
+        QFETCH(QString, button);
+        QFETCH(QString, shown);
+        QFETCH(QByteArray, script);
+        QTemporaryDir cd;
+        QVERIFY(WriteWav(cd.filePath(u"cd.wav"_s), {2, 44100, SF_FORMAT_PCM_16, 1.0}));
+        QFile cue(cd.filePath(u"cd.cue"_s));
+        QVERIFY(cue.open(QIODevice::WriteOnly) && cue.write(sheet) == sheet.size());
+        cue.close();
+        Form1 window(m_program.path());
+        window.Form_Load();
+        touch(m_program.filePath(u"L3ENC"_s));
+        QFile::setPermissions(m_program.filePath(u"L3ENC"_s), QFile::ReadOwner | QFile::ExeOwner);
+        window.setScriptStarter([](const QString &, const QString &) { return Result::success(); });
+        QVERIFY(window.Dir1->setPath(cd.path()));
+        window.File1->item(0)->setSelected(true);
+        QString text;
+        ModalWatcher watcher([&](QWidget *modal) {
+            auto *dialog = qobject_cast<Form7 *>(modal);
+            QVERIFY(dialog);
+            text = dialog->Label1->text();
+            (button == u"Command1"_s   ? dialog->Command1
+             : button == u"Command2"_s ? dialog->Command2
+                                       : dialog->Command3)
+                ->click();
+        });
+        QFile::remove(m_program.filePath(u"TEMP.BAT"_s));
+        QTest::mouseClick(window.Command1, Qt::LeftButton);
+        QCOMPARE(watcher.seen(), 1);
+        QVERIFY2(text.contains(shown), qPrintable(text));
+        QFile written(m_program.filePath(u"TEMP.BAT"_s));
+        QCOMPARE(written.open(QIODevice::ReadOnly), !script.isEmpty());
+        const QByteArray lines = written.readAll();
+        QVERIFY2(lines.contains(script), lines.constData());
     }
 
     void closingWritesTheSettingsAsExitDoes()
