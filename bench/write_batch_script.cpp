@@ -1,12 +1,15 @@
 // Writes TEMP.BAT the way the program does, for every WAV of a directory,
-// each tagged, Automatic delete off, 128 kbit/s: for the batch benchmarks.
+// each tagged (a CD image with its cue sheet as its tracks), Automatic delete
+// off, 128 kbit/s: for the batch benchmarks.
 // ID3V2 is 2.4 (the default), 2.3 or none; with COVER, each MP3 gets that
 // front cover and its track number too.
 //   write_batch_script ENCODER-DIR WAV-DIR MP3-DIR APP-DIR JOBS [ID3V2 [COVER]]
 
 #include "encode/batch_script.h"
+#include "encode/image_tracks.h"
 #include "encode/path_functions.h"
 #include "encode/shell_script.h"
+#include "encode/track_sheets.h"
 #include "tag/tag_entries.h"
 
 #include <QDir>
@@ -45,6 +48,15 @@ int main(int argc, char *argv[])
         const QString track = QString::number(request.files.size()) + u'/'
             + QString::number(names.size());
         request.extras.append(cover.isEmpty() ? TagExtras{} : TagExtras{fields, track, {}, cover, {}, {}, {}});
+    }
+    // A WAV with a track list beside it becomes its tracks, as Encode's
+    // default makes it.
+    const QList<std::optional<FoundSheet>> sheets =
+        FindTrackSheets(request.directory, names, "windows-1252");
+    for (const std::optional<FoundSheet> &sheet : sheets) {
+        request.tracks.append(sheet && sheet->reading.sheet
+                                  ? ImageTracksFor(*sheet->reading.sheet, cover, false)
+                                  : QList<ImageTrack>());
     }
     ScriptPlan plan = BuildScriptPlan(request, Module1::ShortPath, NativeSeparator);
     plan.jobs = QByteArray(argv[5]).toInt();
