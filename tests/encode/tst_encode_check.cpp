@@ -1,5 +1,7 @@
 #include "encode/encode_check.h"
 #include "encode/encode_run.h"
+#include "encode/track_sheets.h"
+#include "support/riff_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -104,6 +106,77 @@ private Q_SLOTS:
         QCOMPARE(outcome.kind, EncodeOutcome::Kind::Refused);
         QVERIFY(!started);
         QVERIFY(!QFile::exists(path(u"enc/TEMP.BAT"_s)));
+    }
+
+    // Which sheet describes which listed WAV, and what it makes of it: a
+    // WAV of 4 s at 44.1 kHz, 16-bit stereo, whose first second is digital
+    // silence, or not.
+    void sheetsBesideTheWavs_data()
+    {
+        QTest::addColumn<QStringList>("files"); // "name=content"
+        QTest::addColumn<QStringList>("found"); // per WAV: "sheet: tracks" or "sheet: problem", or ""
+        const QString image = u"FILE \"%1\" WAVE\n  TRACK 01 AUDIO\n    INDEX 01 00:01:00\n"
+                              "  TRACK 02 AUDIO\n    INDEX 01 00:02:00\n"_s;
+        QTest::newRow("a sheet naming the WAV, silence before track 1")
+            << QStringList{u"a.wav=silent"_s, u"rip.cue="_s + image.arg(u"A.WAV"_s)}
+            << QStringList{u"rip.cue: 01 02"_s};
+        QTest::newRow("audio before track 1 is track 0")
+            << QStringList{u"a.wav=sound"_s, u"rip.cue="_s + image.arg(u"a.wav"_s)}
+            << QStringList{u"rip.cue: 00 01 02"_s};
+        QTest::newRow("by base name where no FILE line names a listed WAV")
+            << QStringList{u"a.wav=silent"_s, u"b.wav=silent"_s, u"b.cue="_s + image.arg(u"b.flac"_s)}
+            << QStringList{QString(), u"b.cue: 01 02"_s};
+        QTest::newRow("per-track rip: each WAV one track")
+            << QStringList{u"01.wav=sound"_s, u"02.wav=sound"_s,
+                           u"disc.cue=FILE \"01.wav\" WAVE\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"
+                           "FILE \"02.wav\" WAVE\n  TRACK 02 AUDIO\n    INDEX 01 00:00:00\n"_s}
+            << QStringList{u"disc.cue: 01"_s, u"disc.cue: 02"_s};
+        QTest::newRow("a binary file named .cue")
+            << QStringList{u"a.wav=silent"_s, u"a.cue=\u0001\u0002ELF"_s}
+            << QStringList{u"a.cue: it is not a text file"_s};
+        QTest::newRow("Audacity labels; a notes file is no track list")
+            << QStringList{u"a.wav=sound"_s, u"a.txt=0.5\t0.5\tIntro\n2\t3\tSong\n"_s,
+                           u"b.wav=sound"_s, u"b.txt=Recorded in May.\n"_s}
+            << QStringList{u"a.txt: 00 01 02"_s, QString()};
+    }
+    void sheetsBesideTheWavs()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, found);
+        QStringList wavs;
+        for (const QString &file : files) {
+            const QString name = file.section(u'=', 0, 0);
+            const QString content = file.section(u'=', 1);
+            QFile out(path(u"wav/"_s + name));
+            QVERIFY(QDir().mkpath(path(u"wav"_s)) && out.open(QIODevice::WriteOnly));
+            if (name.endsWith(u".wav"_s)) {
+                wavs << name;
+                QByteArray audio(44100 * 4 * 4, '\0');
+                for (qsizetype i = content == u"silent"_s ? 44100 * 4 : 0; i < audio.size(); i += 2)
+                    audio[i] = char(i % 97);
+                out.write("RIFF" + LittleEndian32(quint32(36 + audio.size())) + "WAVEfmt "
+                          + LittleEndian32(16) + "\1\0\2\0"_ba + LittleEndian32(44100)
+                          + LittleEndian32(44100 * 4) + "\4\0\x10\0"_ba + "data"
+                          + LittleEndian32(quint32(audio.size())) + audio);
+            } else {
+                out.write(content.toUtf8());
+            }
+        }
+        const QList<std::optional<FoundSheet>> sheets =
+            FindTrackSheets(path(u"wav"_s), wavs, "windows-1252");
+        QStringList seen;
+        for (const std::optional<FoundSheet> &sheet : sheets) {
+            QString said;
+            if (sheet && sheet->reading.sheet) {
+                said = sheet->sheetName + u':';
+                for (const SheetTrack &track : sheet->reading.sheet->tracks)
+                    said += u' ' + QString::number(track.number).rightJustified(2, u'0');
+            } else if (sheet) {
+                said = sheet->problem();
+            }
+            seen << said;
+        }
+        QCOMPARE(seen, found);
     }
 
     void question_data()
