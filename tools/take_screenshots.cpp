@@ -10,6 +10,7 @@
 #include "properties_dialog.h"
 #include "setup_dialog.h"
 #include "tag_selected_dialog.h"
+#include "tracks_dialog.h"
 #include "user_language.h"
 #include "wav_file_list.h"
 
@@ -74,6 +75,24 @@ int main(int argc, char *argv[])
         box->setChecked(true);
     tagSelected.Option2->setChecked(true);
     save(tagSelected, output, u"tag-selected-dialog"_s);
+
+    // A CD image and its cue sheet, in a code page, as Encode shows them.
+    QFile cue(program.filePath(u"Live.cue"_s));
+    if (cue.open(QIODevice::WriteOnly)) {
+        cue.write("PERFORMER \"The Band\"\nTITLE \"Live at the Caf\xE9\"\nFILE \"Live.wav\" WAVE\n"
+                  "  TRACK 01 AUDIO\n    TITLE \"Opening\"\n    INDEX 01 00:00:00\n"
+                  "  TRACK 02 AUDIO\n    TITLE \"Caf\xE9 Blues\"\n    INDEX 01 00:00:40\n"
+                  "  TRACK 03 AUDIO\n    TITLE \"Finale\"\n    PERFORMER \"The Band & Guest\"\n"
+                  "    INDEX 01 00:01:10\n");
+        cue.close();
+    }
+    QFile::copy(QDir(wavs).filePath(main.File1->name(0)), program.filePath(u"Live.wav"_s));
+    const std::optional<FoundSheet> sheet =
+        FindTrackSheets(program.path(), {u"Live.wav"_s}, "windows-1252").value(0);
+    if (sheet) {
+        Form7 tracks(program.path(), u"Live.wav"_s, *sheet);
+        save(tracks, output, u"tracks-dialog"_s);
+    }
 
     Form2 setup({QDir::homePath(), 0, 1});
     save(setup, output, u"setup-dialog"_s);

@@ -53,7 +53,7 @@ Form7::Form7(const QString &directory, const QString &wavName, const FoundSheet 
     Grid1->setTabKeyNavigation(false); // Tab leaves the table, as everywhere else
     Grid1->verticalHeader()->hide();
     Grid1->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    Grid1->horizontalHeader()->setStretchLastSection(true);
+    Grid1->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch); // the title
 
     Command1 = Placed(new QPushButton(tr("Encode the &tracks"), this), 2520, 4680, 1920, 285);
     Command2 = Placed(new QPushButton(tr("Encode &whole"), this), 4560, 4680, 1440, 285);

@@ -5,6 +5,7 @@
 #include "program_style.h"
 #include "properties_dialog.h"
 #include "setup_dialog.h"
+#include "tracks_dialog.h"
 #include "user_language.h"
 
 #include <QApplication>
@@ -137,13 +138,33 @@ class TestFormLook : public QObject {
         std::unique_ptr<Form3> about;
         std::unique_ptr<Form4> properties;
         std::unique_ptr<Form5> destination;
+        std::unique_ptr<Form7> tracks;
 
         QList<QWidget *> all() const
         {
             return {main->centralWidget(), setup.get(), about.get(), properties.get(),
-                    destination.get()};
+                    destination.get(), tracks.get()};
         }
     };
+
+    // A CD image's sheet in a code page, with a note, as the tracks dialog shows it.
+    static FoundSheet imageSheet()
+    {
+        FoundSheet found;
+        found.sheetName = u"A rather long sheet name.cue"_s;
+        found.encoding = "windows-1252";
+        found.codePage = true;
+        found.audio.sampleRate = 32000;
+        TrackSheet sheet;
+        sheet.note = u"at 32000 Hz the sheet's times (1/75 s) fall between sample frames: each "
+                     "is rounded to the nearest"_s;
+        sheet.tracks = {{1, 0, 32000 * 200, u"Shine On You Crazy Diamond (Parts I-V)"_s,
+                         u"Pink Floyd"_s, {}, {}, 4},
+                        {2, 32000 * 200, 32000 * 3000, u"Welcome to the Machine"_s,
+                         u"Pink Floyd"_s, {}, {}, 7}};
+        found.reading.sheet = sheet;
+        return found;
+    }
 
     Windows openAll() const
     {
@@ -158,7 +179,9 @@ class TestFormLook : public QObject {
                                                      u"author@example.org"_s}),
                 std::make_unique<Form4>(u"A rather long file name.wav"_s,
                                         ReadTagEntry(NewTagEntry())),
-                std::make_unique<Form5>(m_program.path())};
+                std::make_unique<Form5>(m_program.path()),
+                std::make_unique<Form7>(m_program.path(), u"A rather long file name.wav"_s,
+                                        imageSheet())};
     }
 
     static void useFontSize(int points)
