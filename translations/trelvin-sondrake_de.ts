@@ -207,6 +207,14 @@
         <source>Information</source>
         <translation>Information</translation>
     </message>
+    <message>
+        <source>%1 lists %2 tracks: Encode makes an MP3 file of each.</source>
+        <translation>%1 listet %2 Titel: Kodieren macht aus jedem eine MP3-Datei.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>%1 ist nicht verwendbar: %2</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -207,6 +207,14 @@
         <source>Information</source>
         <translation>Información</translation>
     </message>
+    <message>
+        <source>%1 lists %2 tracks: Encode makes an MP3 file of each.</source>
+        <translation>%1 enumera %2 pistas: Codificar crea un archivo MP3 de cada una.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>%1 no se puede usar: %2</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -207,6 +207,14 @@
         <source>Information</source>
         <translation>Information</translation>
     </message>
+    <message>
+        <source>%1 lists %2 tracks: Encode makes an MP3 file of each.</source>
+        <translation>%1 liste %2 pistes : Encoder fait un fichier MP3 de chacune.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>%1 est inutilisable : %2</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -207,6 +207,14 @@
         <source>Information</source>
         <translation>情報</translation>
     </message>
+    <message>
+        <source>%1 lists %2 tracks: Encode makes an MP3 file of each.</source>
+        <translation>%1 には %2 トラックがあります。エンコードで各トラックが MP3 ファイルになります。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>%1 は使えません: %2</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -207,6 +207,14 @@
         <source>Information</source>
         <translation>Informação</translation>
     </message>
+    <message>
+        <source>%1 lists %2 tracks: Encode makes an MP3 file of each.</source>
+        <translation>%1 lista %2 faixas: Codificar cria um arquivo MP3 de cada uma.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>%1 não pode ser usado: %2</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

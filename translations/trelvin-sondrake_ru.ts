@@ -207,6 +207,14 @@
         <source>Information</source>
         <translation>Информация</translation>
     </message>
+    <message>
+        <source>%1 lists %2 tracks: Encode makes an MP3 file of each.</source>
+        <translation>В %1 треков: %2. При кодировании каждый станет MP3-файлом.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>%1 нельзя использовать: %2</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

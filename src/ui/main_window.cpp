@@ -265,6 +265,23 @@ void Form1::Dir1_Change()
     File1->setPath(Dir1->path());
     ResetTagEntries(List1, File1->count());
     List1Extras = QList<TagExtras>(File1->count());
+    // A WAV with a track list beside it says so before it is encoded.
+    QStringList names;
+    for (int i = 0; i < File1->count(); ++i)
+        names << File1->name(i);
+    const QList<std::optional<FoundSheet>> sheets =
+        FindTrackSheets(Dir1->path(), names, userCodePage());
+    for (int i = 0; i < int(sheets.size()); ++i) {
+        if (!sheets[i])
+            continue;
+        const FoundSheet &sheet = *sheets[i];
+        File1->setNote(i, sheet.reading.sheet
+                              ? tr("%1 lists %2 tracks: Encode makes an MP3 file of each.")
+                                    .arg(ShownName(sheet.sheetName))
+                                    .arg(sheet.reading.sheet->tracks.size())
+                              : tr("%1 cannot be used: %2").arg(ShownName(sheet.sheetName),
+                                                               sheet.reading.problem));
+    }
 }
 
 EncodeRequest Form1::encodeRequest() const
@@ -291,6 +308,13 @@ EncodeRequest Form1::encodeRequest() const
     return request;
 }
 
+// A sheet that names no encoding was most likely written on a system in the
+// user's language.
+QByteArray Form1::userCodePage()
+{
+    return CodePageForLanguage(QLocale::system().uiLanguages().value(0).replace(u'-', u'_'));
+}
+
 bool Form1::chooseTracks(EncodeRequest &request)
 {
     if (!HasSelection(request.files))
@@ -298,12 +322,8 @@ bool Form1::chooseTracks(EncodeRequest &request)
     QStringList names;
     for (const ListedFile &file : request.files)
         names << file.name;
-    // A sheet that names no encoding was most likely written on a system
-    // in the user's language.
-    const QByteArray codePage =
-        CodePageForLanguage(QLocale::system().uiLanguages().value(0).replace(u'-', u'_'));
     const QList<std::optional<FoundSheet>> sheets =
-        FindTrackSheets(request.directory, names, codePage);
+        FindTrackSheets(request.directory, names, userCodePage());
     const bool fat = IsOnFatFileSystem(request.destination);
     const QString foundCover = FindCover(request.directory);
     request.tracks = QList<QList<ImageTrack>>(request.files.size());

@@ -130,6 +130,7 @@ private:
     // encoded as its tracks or whole, and gives `request` those tracks;
     // false when the user cancelled.
     bool chooseTracks(EncodeRequest &request);
+    static QByteArray userCodePage();
 
     ScriptStarter m_starter;
     // Relative paths in the settings lie below the directory the program

@@ -38,6 +38,14 @@ void WavFileList::setPath(const QString &directory)
     }
 }
 
+void WavFileList::setNote(int index, const QString &note)
+{
+    if (QListWidgetItem *entry = item(index)) {
+        entry->setToolTip(note);
+        entry->setData(Qt::AccessibleDescriptionRole, note);
+    }
+}
+
 bool WavFileList::nameNotUtf8(int index) const
 {
     const QListWidgetItem *entry = item(index);

@@ -21,6 +21,9 @@ public:
     bool isSelected(int index) const;
     // The name is not UTF-8: `name` is only how it looks, no file's name.
     bool nameNotUtf8(int index) const;
+    // What a person should know of the file before encoding it (a track list
+    // beside it), as its tool tip and for a screen reader.
+    void setNote(int index, const QString &note);
 
 Q_SIGNALS:
     // A mouse button went down over the list (position in list coordinates).

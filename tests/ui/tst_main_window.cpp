@@ -358,6 +358,12 @@ private Q_SLOTS:
         QFile::setPermissions(m_program.filePath(u"L3ENC"_s), QFile::ReadOwner | QFile::ExeOwner);
         window.setScriptStarter([](const QString &, const QString &) { return Result::success(); });
         QVERIFY(window.Dir1->setPath(cd.path()));
+        // The list says it before Encode, to the eye and to a screen reader.
+        const QString note = window.File1->item(0)->data(Qt::AccessibleDescriptionRole).toString();
+        QVERIFY2(note.startsWith(sheet.startsWith("FILE") ? u"cd.cue cannot be used: line 3"_s
+                                                          : u"cd.cue lists 2 tracks"_s),
+                 qPrintable(note));
+        QCOMPARE(window.File1->item(0)->toolTip(), note);
         window.File1->item(0)->setSelected(true);
         QString text;
         ModalWatcher watcher([&](QWidget *modal) {
