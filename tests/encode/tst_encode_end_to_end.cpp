@@ -176,6 +176,14 @@ print(*(t[k] for k in ('TIT2', 'TPE1', 'TALB', 'TDRC', 'TRCK', 'TPE2', 'TCOM', '
         if (mutagen.isEmpty())
             QSKIP("mutagen (python3-mutagen) is not installed");
         QCOMPARE(mutagen, u"Déjà vu|Guest|The Album|1999|2/3|The Band|Writer|GBAYE0601498\n"_s);
+        const QString ffprobe =
+            readBack(u"ffprobe"_s, {u"-v"_s, u"error"_s, u"-show_entries"_s,
+                                    u"format_tags=title,artist,album_artist,track"_s, u"-of"_s,
+                                    u"default=nw=1"_s, dir.filePath(left[1])});
+        QStringList probed = ffprobe.split(u'\n', Qt::SkipEmptyParts);
+        probed.sort(); // in the tag's own order
+        QCOMPARE(probed, QStringList({u"TAG:album_artist=The Band"_s, u"TAG:artist=Guest"_s,
+                                      u"TAG:title=Déjà vu"_s, u"TAG:track=2/3"_s}));
     }
 
     // The whole tag as other players read it back: mutagen, FFmpeg and

@@ -115,6 +115,12 @@ private Q_SLOTS:
         QTest::newRow("48 kHz: 640 frames a sector")
             << sheet("Album.wav", track(1, "00:00:00") + track(2, "00:10:01")) << latin << wav
             << 48000 << QList<qint64>{0, (10 * 75 + 1) * 640} << QStringList{{}, {}} << QString();
+        QTest::newRow("88.2 kHz: 1176 frames a sector")
+            << sheet("Album.wav", track(1, "00:00:00") + track(2, "00:10:01")) << latin << wav
+            << 88200 << QList<qint64>{0, (10 * 75 + 1) * 1176} << QStringList{{}, {}} << QString();
+        QTest::newRow("96 kHz: 1280 frames a sector")
+            << sheet("Album.wav", track(1, "00:00:00") + track(2, "00:10:01")) << latin << wav
+            << 96000 << QList<qint64>{0, (10 * 75 + 1) * 1280} << QStringList{{}, {}} << QString();
         QTest::newRow("32 kHz: rounded to the nearest frame")
             << sheet("Album.wav", track(1, "00:00:00") + track(2, "00:00:01")) << latin << wav
             << 32000 << QList<qint64>{0, 427} << QStringList{{}, {}} << QString();
