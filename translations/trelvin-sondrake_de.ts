@@ -550,6 +550,14 @@
         <source>Some files could not be read:</source>
         <translation>Einige Dateien konnten nicht gelesen werden:</translation>
     </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
 </context>
 <context>
     <name>Form7</name>

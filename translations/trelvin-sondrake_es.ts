@@ -550,6 +550,14 @@
         <source>Some files could not be read:</source>
         <translation>No se pudieron leer algunos archivos:</translation>
     </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Duración</translation>
+    </message>
 </context>
 <context>
     <name>Form7</name>

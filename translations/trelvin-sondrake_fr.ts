@@ -550,6 +550,14 @@
         <source>Some files could not be read:</source>
         <translation>Certains fichiers n’ont pas pu être lus :</translation>
     </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Durée</translation>
+    </message>
 </context>
 <context>
     <name>Form7</name>

@@ -550,6 +550,14 @@
         <source>Some files could not be read:</source>
         <translation>読み込めなかったファイルがあります:</translation>
     </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>長さ</translation>
+    </message>
 </context>
 <context>
     <name>Form7</name>

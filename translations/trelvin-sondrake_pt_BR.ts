@@ -550,6 +550,14 @@
         <source>Some files could not be read:</source>
         <translation>Alguns arquivos não puderam ser lidos:</translation>
     </message>
+    <message>
+        <source>Start</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Duração</translation>
+    </message>
 </context>
 <context>
     <name>Form7</name>

@@ -550,6 +550,14 @@
         <source>Some files could not be read:</source>
         <translation>Некоторые файлы не удалось прочитать:</translation>
     </message>
+    <message>
+        <source>Start</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Длительность</translation>
+    </message>
 </context>
 <context>
     <name>Form7</name>

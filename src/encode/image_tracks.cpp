@@ -4,6 +4,14 @@
 
 using namespace Qt::StringLiterals;
 
+QString TrackTimeText(qint64 frames, int sampleRate)
+{
+    const qint64 hundredths = sampleRate > 0 ? frames * 100 / sampleRate : 0;
+    return QString::number(hundredths / 6000) + u':'
+        + QString::number(hundredths / 100 % 60).rightJustified(2, u'0') + u'.'
+        + QString::number(hundredths % 100).rightJustified(2, u'0');
+}
+
 QString TrackMp3Name(int number, const QString &title, bool fatDestination)
 {
     const QString digits = QString::number(number).rightJustified(2, u'0');

@@ -17,5 +17,8 @@
 QList<ImageTrack> ImageTracksFor(const TrackSheet &sheet, const QString &cover,
                                  bool fatDestination);
 
+// A track's time as players show it: "3:12.40" (minutes, seconds, hundredths).
+QString TrackTimeText(qint64 frames, int sampleRate);
+
 // "NN - Title.mp3" for a track, the name made safe as above.
 QString TrackMp3Name(int number, const QString &title, bool fatDestination);

@@ -11,7 +11,7 @@ namespace {
 TagFields applied(const AlbumFile &file, const SharedFields &shared)
 {
     TagFields fields = file.fields;
-    if (shared.titlesFromFileNames) {
+    if (shared.titlesFromFileNames && !file.place) {
         const NameParts parts = TitleFromFileName(file.name, !shared.artist.has_value());
         fields.title = parts.title;
         if (!parts.artist.isEmpty())
@@ -52,7 +52,12 @@ QList<TrackNumbers> AlbumTracks(const QList<AlbumFile> &files, const SharedField
     }
     enum class Source { None, Name, Wav };
     QList<Source> sources;
+    QList<TrackNumbers> sheet; // the tracks of images: as their sheets number them
     for (const AlbumFile &file : files) {
+        if (file.place) {
+            sheet.append({file.place->track, file.place->disc});
+            continue;
+        }
         const NameParts name = TitleFromFileName(file.name, false);
         if (!name.track.isEmpty()) {
             tracks.append({name.track, name.disc});
@@ -69,9 +74,12 @@ QList<TrackNumbers> AlbumTracks(const QList<AlbumFile> &files, const SharedField
     if (!sources.isEmpty() && sources.first() != Source::None
         && sources.count(sources.first()) == sources.size()) {
         for (TrackNumbers &numbers : tracks)
-            numbers.track += u'/' + total;
+            numbers.track += u'/' + QString::number(tracks.size());
     }
-    return tracks;
+    QList<TrackNumbers> all;
+    for (const AlbumFile &file : files)
+        all.append(file.place ? sheet.takeFirst() : tracks.takeFirst());
+    return all;
 }
 
 QString TaggedEntry(const AlbumFile &file, const SharedFields &shared)

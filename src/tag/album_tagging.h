@@ -21,11 +21,22 @@ struct SharedFields {
     bool tracksInListOrder = false; // numbered 1 to n in the order given
 };
 
+// Where a track of an image WAV (a CD image with its cue sheet) stands.
+struct SheetPlace {
+    QString track;  // "3/12", as the sheet numbers it
+    QString disc;   // "1/2" or empty
+    QString start;  // "3:12.40"
+    QString length;
+};
+
 struct AlbumFile {
     QString name;     // as the file list shows it
     TagFields fields; // the file's whole texts before the shared fields apply
     QString wavTrack; // the track and disc the WAV's own tags name, once read
     QString wavDisc;
+    // A track of an image, a row of its own: its title and number are the
+    // sheet's, whatever the WAV's name says.
+    std::optional<SheetPlace> place = std::nullopt;
 };
 
 struct TrackNumbers {
@@ -45,9 +56,10 @@ TagFields TrimmedFields(const TagFields &entry);
 TagFields TaggedFields(const AlbumFile &file, const SharedFields &shared, bool whole = false);
 
 // Every file's track and disc, in the order given: numbered in that order when
-// asked; else from the name's leading number ("01 - Intro", "1-04 Finale"),
-// else from the WAV's own tags, else none. The total ("3/12") is the number
-// of files, given only when every file got its number from one source.
+// asked; else an image's track as its sheet numbers it; else from the name's
+// leading number ("01 - Intro", "1-04 Finale"), else from the WAV's own tags,
+// else none. The total ("3/12") is the number of those files, given only
+// when every one got its number from one source.
 QList<TrackNumbers> AlbumTracks(const QList<AlbumFile> &files, const SharedFields &shared);
 
 // The 154-character entry of that file.

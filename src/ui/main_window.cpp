@@ -27,6 +27,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLayout>
 #include <QLocale>
@@ -265,6 +266,7 @@ void Form1::Dir1_Change()
     File1->setPath(Dir1->path());
     ResetTagEntries(List1, File1->count());
     List1Extras = QList<TagExtras>(File1->count());
+    List1Tracks = QList<QList<ImageTrack>>(File1->count());
     // A WAV with a track list beside it says so before it is encoded.
     QStringList names;
     for (int i = 0; i < File1->count(); ++i)
@@ -337,10 +339,37 @@ bool Form1::chooseTracks(EncodeRequest &request)
         if (dialog.choice() == Form7::Choice::Whole)
             continue;
         const QString chosen = request.extras.value(i).cover;
-        request.tracks[i] = ImageTracksFor(*dialog.sheet().reading.sheet,
-                                           chosen.isEmpty() ? foundCover : chosen, fat);
+        const QString cover = chosen.isEmpty() ? foundCover : chosen;
+        // Read in another code page, the sheet's titles are new: tags given
+        // to the old ones no longer stand for them.
+        request.tracks[i] = dialog.sheet().encoding == sheets[i]->encoding
+            ? tracksOf(int(i), dialog.sheet(), cover)
+            : ImageTracksFor(*dialog.sheet().reading.sheet, cover, fat);
     }
     return true;
+}
+
+QList<ImageTrack> Form1::tracksOf(int index, const FoundSheet &sheet, const QString &cover) const
+{
+    QList<ImageTrack> tracks =
+        ImageTracksFor(*sheet.reading.sheet, cover, IsOnFatFileSystem(Destination));
+    const QList<ImageTrack> tagged = List1Tracks.value(index);
+    const bool same = tagged.size() == tracks.size()
+        && std::equal(tagged.begin(), tagged.end(), tracks.begin(),
+                      [](const ImageTrack &a, const ImageTrack &b) {
+                          return a.firstFrame == b.firstFrame && a.endFrame == b.endFrame;
+                      });
+    if (!same)
+        return tracks;
+    for (qsizetype t = 0; t < tracks.size(); ++t) {
+        tracks[t].entry = tagged[t].entry;
+        tracks[t].extras.whole = tagged[t].extras.whole;
+        tracks[t].extras.track = tagged[t].extras.track;
+        tracks[t].extras.disc = tagged[t].extras.disc;
+        if (!tagged[t].extras.cover.isEmpty())
+            tracks[t].extras.cover = tagged[t].extras.cover;
+    }
+    return tracks;
 }
 
 void Form1::Command1_Click()
@@ -426,12 +455,37 @@ void Form1::Properties_Click()
 
 void Form1::TagSelected_Click()
 {
+    // A row a file; an image WAV with its track list, a row a track.
+    QStringList names;
+    for (int i = 0; i < File1->count(); ++i)
+        names << File1->name(i);
+    const QList<std::optional<FoundSheet>> sheets =
+        FindTrackSheets(Dir1->path(), names, userCodePage());
     QList<int> indexes;
+    QList<int> trackRows; // per row: the image's track, or -1
     QList<AlbumFile> files;
+    QHash<int, QList<ImageTrack>> images;
     for (int i = 0; i < File1->count() && i < List1.size(); ++i) {
-        if (File1->isSelected(i)) {
+        if (!File1->isSelected(i))
+            continue;
+        const std::optional<FoundSheet> &sheet = sheets.value(i);
+        if (!sheet || !sheet->reading.sheet || sheet->reading.sheet->wholeFile()) {
             indexes.append(i);
+            trackRows.append(-1);
             files.append({File1->name(i), WholeFields(List1[i], List1Extras.value(i)), {}, {}});
+            continue;
+        }
+        const QList<ImageTrack> tracks = tracksOf(i, *sheet, {});
+        images.insert(i, tracks);
+        for (qsizetype t = 0; t < tracks.size(); ++t) {
+            const ImageTrack &track = tracks[t];
+            const int rate = sheet->audio.sampleRate;
+            indexes.append(i);
+            trackRows.append(int(t));
+            files.append({File1->name(i), WholeFields(track.entry, track.extras), {}, {},
+                          SheetPlace{track.extras.track, track.extras.disc,
+                                     TrackTimeText(track.firstFrame, rate),
+                                     TrackTimeText(track.endFrame - track.firstFrame, rate)}});
         }
     }
     if (files.isEmpty()) {
@@ -445,9 +499,24 @@ void Form1::TagSelected_Click()
     const QStringList entries = dialog.entries();
     const QList<TagExtras> extras = dialog.extras();
     for (qsizetype k = 0; k < indexes.size(); ++k) {
-        List1[indexes[k]] = entries[k];
-        if (indexes[k] < List1Extras.size())
-            List1Extras[indexes[k]] = extras[k];
+        const int i = indexes[k];
+        if (trackRows[k] >= 0) {
+            // The sheet's names beyond the six fields stay with the track.
+            ImageTrack &track = images[i][trackRows[k]];
+            track.entry = entries[k];
+            track.extras.whole = extras[k].whole;
+            track.extras.track = extras[k].track;
+            track.extras.disc = extras[k].disc;
+            track.extras.cover = extras[k].cover;
+            continue;
+        }
+        List1[i] = entries[k];
+        if (i < List1Extras.size())
+            List1Extras[i] = extras[k];
+    }
+    for (auto it = images.cbegin(); it != images.cend(); ++it) {
+        if (it.key() < List1Tracks.size())
+            List1Tracks[it.key()] = it.value();
     }
 }
 

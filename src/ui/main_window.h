@@ -3,6 +3,7 @@
 #include "app/opened_paths.h"
 #include "app/program_location.h"
 #include "encode/encode_run.h"
+#include "encode/track_sheets.h"
 #include "tag/tag_entries.h"
 
 #include <QDir>
@@ -54,6 +55,9 @@ public:
     // only the ID3v2 tag can carry.
     QStringList List1;
     QList<TagExtras> List1Extras;
+    // Beside them, an image WAV's tracks as Tag Selected Files last tagged
+    // them; none: as its track list says.
+    QList<QList<ImageTrack>> List1Tracks;
 
     QGroupBox *Frame4;
     DriveList *Drive1;
@@ -131,6 +135,9 @@ private:
     // false when the user cancelled.
     bool chooseTracks(EncodeRequest &request);
     static QByteArray userCodePage();
+    // The tracks of listed file `index` with `sheet`: as Tag Selected Files
+    // tagged them, while they are the sheet's, else as the sheet says.
+    QList<ImageTrack> tracksOf(int index, const FoundSheet &sheet, const QString &cover) const;
 
     ScriptStarter m_starter;
     // Relative paths in the settings lie below the directory the program

@@ -21,6 +21,8 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -61,7 +63,9 @@ QStringList previewColumns()
             QCoreApplication::translate("Form6", "Album"),
             QCoreApplication::translate("Form6", "Year"),
             QCoreApplication::translate("Form6", "Genre"),
-            QCoreApplication::translate("Form6", "Comment")};
+            QCoreApplication::translate("Form6", "Comment"),
+            QCoreApplication::translate("Form6", "Start"),
+            QCoreApplication::translate("Form6", "Length")};
 }
 
 } // namespace
@@ -231,6 +235,11 @@ void Form6::createPreview()
     Grid1->setAccessibleName(tr("Preview"));
     Grid1->setAccessibleDescription(tr("Each selected file's tag as it will be stored"));
     Grid1->setColumnHidden(1, !m_wholeText); // only an ID3v2 tag holds the track
+    // Where an image's tracks are rows of their own, where each one lies.
+    const bool tracks = std::any_of(m_files.begin(), m_files.end(),
+                                    [](const AlbumFile &file) { return file.place.has_value(); });
+    for (const int column : {8, 9})
+        Grid1->setColumnHidden(column, !tracks);
     for (int row = 0; row < m_files.size(); ++row) {
         for (int column = 0; column < previewColumns().size(); ++column)
             Grid1->setItem(row, column, new QTableWidgetItem);
@@ -273,9 +282,11 @@ void Form6::Form_Refresh()
     for (int row = 0; row < m_files.size(); ++row) {
         const TagFields tagged = TaggedFields(m_files[row], fields, m_wholeText);
         const TrackNumbers &number = tracks[row];
+        const std::optional<SheetPlace> &place = m_files[row].place;
         const QString texts[] = {
             number.disc.isEmpty() ? number.track : number.disc + u'-' + number.track,
-            tagged.title, tagged.artist, tagged.album, tagged.year, tagged.genre, tagged.comment};
+            tagged.title, tagged.artist, tagged.album, tagged.year, tagged.genre, tagged.comment,
+            place ? place->start : QString(), place ? place->length : QString()};
         for (int column = 1; column < previewColumns().size(); ++column)
             Grid1->item(row, column)->setText(texts[column - 1]);
     }
@@ -310,6 +321,8 @@ void Form6::Command3_Click()
     QStringList failures;
     int tagged = 0;
     for (qsizetype i = 0; i < m_files.size(); ++i) {
+        if (m_files[i].place)
+            continue; // an image's track: its tags are its sheet's
         const WavTags tags = ReadWavTags(QDir(m_directory).filePath(m_own[i].name));
         if (!tags.failure.isEmpty())
             failures.append(tags.failure);

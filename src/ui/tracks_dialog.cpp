@@ -4,6 +4,7 @@
 #include "twips.h"
 
 #include "base/shown_name.h"
+#include "encode/image_tracks.h"
 #include "tag/sheet_text.h"
 
 #include <QComboBox>
@@ -13,19 +14,6 @@
 #include <QTableWidget>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// "3:12.40": minutes, seconds and hundredths, as players show a time.
-QString timeText(qint64 frames, int rate)
-{
-    const qint64 hundredths = rate > 0 ? frames * 100 / rate : 0;
-    return QString::number(hundredths / 6000) + u':'
-        + QString::number(hundredths / 100 % 60).rightJustified(2, u'0') + u'.'
-        + QString::number(hundredths % 100).rightJustified(2, u'0');
-}
-
-} // namespace
 
 Form7::Form7(const QString &directory, const QString &wavName, const FoundSheet &sheet,
              QWidget *parent)
@@ -98,8 +86,8 @@ void Form7::Form_Refresh()
         const int row = Grid1->rowCount();
         Grid1->insertRow(row);
         const QStringList cells{QString::number(track.number).rightJustified(2, u'0'), track.title,
-                                track.performer, timeText(track.firstFrame, rate),
-                                timeText(track.endFrame - track.firstFrame, rate)};
+                                track.performer, TrackTimeText(track.firstFrame, rate),
+                                TrackTimeText(track.endFrame - track.firstFrame, rate)};
         for (int column = 0; column < int(cells.size()); ++column)
             Grid1->setItem(row, column, new QTableWidgetItem(cells[column]));
     }

@@ -146,6 +146,11 @@ private Q_SLOTS:
         QTest::newRow("one without a number: no total")
             << QStringList{u"01 Intro.wav"_s, u"Outro.wav"_s} << QStringList{u""_s, u""_s}
             << false << QStringList{u"1"_s, u""_s};
+        // "sheet:" marks an image's track, numbered by its sheet.
+        QTest::newRow("an image's tracks as their sheet numbers them, beside a file of its own")
+            << QStringList{u"07 cd.wav"_s, u"07 cd.wav"_s, u"03 - Road.wav"_s}
+            << QStringList{u"sheet:1/12"_s, u"sheet:2/12"_s, u""_s} << false
+            << QStringList{u"1/12"_s, u"2/12"_s, u"3/1"_s};
         QTest::newRow("in list order, whatever the names say")
             << QStringList{u"05 b.wav"_s, u"a.wav"_s} << QStringList{u""_s, u"3"_s} << true
             << QStringList{u"1/2"_s, u"2/2"_s};
@@ -157,8 +162,12 @@ private Q_SLOTS:
         QFETCH(bool, inListOrder);
         QFETCH(QStringList, expected);
         QList<AlbumFile> files;
-        for (qsizetype i = 0; i < names.size(); ++i)
-            files.append({names[i], Own, wavTracks[i], {}});
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            const bool sheet = wavTracks[i].startsWith(u"sheet:"_s);
+            files.append({names[i], Own, sheet ? QString() : wavTracks[i], {},
+                          sheet ? std::optional(SheetPlace{wavTracks[i].mid(6), {}, {}, {}})
+                                : std::nullopt});
+        }
         SharedFields shared;
         shared.tracksInListOrder = inListOrder;
         QStringList got;

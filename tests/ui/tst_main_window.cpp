@@ -1,6 +1,7 @@
 #include "directory_list.h"
 #include "main_window.h"
 #include "setup_dialog.h"
+#include "tag_selected_dialog.h"
 #include "tracks_dialog.h"
 #include "support/audio_files.h"
 #include "user_language.h"
@@ -12,6 +13,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -21,6 +23,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QScreen>
+#include <QTableWidget>
 #include <QTest>
 
 #include <sndfile.h>
@@ -383,6 +386,55 @@ private Q_SLOTS:
         QCOMPARE(written.open(QIODevice::ReadOnly), !script.isEmpty());
         const QByteArray lines = written.readAll();
         QVERIFY2(lines.contains(script), lines.constData());
+    }
+
+    // Tag Selected Files gives an image a row a track (its number, title,
+    // start and length); what it sets there is what Encode gives the tracks.
+    void tagSelectedTagsAnImagesTracks()
+    {
+        QTemporaryDir cd;
+        QVERIFY(WriteWav(cd.filePath(u"cd.wav"_s), {2, 44100, SF_FORMAT_PCM_16, 1.0}));
+        QFile cue(cd.filePath(u"cd.cue"_s));
+        QVERIFY(cue.open(QIODevice::WriteOnly));
+        cue.write("TITLE \"Live\"\nPERFORMER \"Band\"\nFILE \"cd.wav\" WAVE\n"
+                  "  TRACK 01 AUDIO\n    TITLE \"One\"\n    INDEX 01 00:00:00\n"
+                  "  TRACK 02 AUDIO\n    TITLE \"Two\"\n    INDEX 01 00:00:50\n");
+        cue.close();
+        Form1 window(m_program.path());
+        window.Form_Load();
+        touch(m_program.filePath(u"L3ENC"_s));
+        QFile::setPermissions(m_program.filePath(u"L3ENC"_s), QFile::ReadOwner | QFile::ExeOwner);
+        window.setScriptStarter([](const QString &, const QString &) { return Result::success(); });
+        QVERIFY(window.Dir1->setPath(cd.path()));
+        window.File1->item(0)->setSelected(true);
+        QStringList rows;
+        ModalWatcher watcher([&](QWidget *modal) {
+            if (auto *tracks = qobject_cast<Form7 *>(modal)) {
+                tracks->Command1->click();
+                return;
+            }
+            auto *dialog = qobject_cast<Form6 *>(modal);
+            QVERIFY(dialog);
+            for (int row = 0; row < dialog->Grid1->rowCount(); ++row) {
+                for (const int column : {1, 2, 8, 9})
+                    rows << dialog->Grid1->item(row, column)->text();
+            }
+            QVERIFY(!dialog->Grid1->isColumnHidden(8));
+            dialog->Text1->setText(u"Shared Artist"_s);
+            dialog->Check1->setChecked(true);
+            dialog->Command1->click();
+        });
+        window.TagSelected_Click();
+        QCOMPARE(rows, QStringList({u"1/2"_s, u"One"_s, u"0:00.00"_s, u"0:00.66"_s, u"2/2"_s,
+                                    u"Two"_s, u"0:00.66"_s, u"0:00.33"_s}));
+        QFile::remove(m_program.filePath(u"TEMP.BAT"_s));
+        QTest::mouseClick(window.Command1, Qt::LeftButton);
+        QCOMPARE(watcher.seen(), 2);
+        QFile written(m_program.filePath(u"TEMP.BAT"_s));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray script = written.readAll();
+        QCOMPARE(script.count("SONDRAKE_TITLE='Two' SONDRAKE_ARTIST='Shared Artist'"), 1);
+        QCOMPARE(script.count("SONDRAKE_ARTIST='Shared Artist'"), 2);
     }
 
     void closingWritesTheSettingsAsExitDoes()
