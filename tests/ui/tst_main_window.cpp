@@ -64,6 +64,12 @@ QList<int> selectedRows(const WavFileList *list)
 
 } // namespace
 
+// A cue sheet of two tracks for a WAV of a second.
+const QByteArray TwoTracks = // clazy:exclude=non-pod-global-static (a fixture)
+    "TITLE \"Live\"\nPERFORMER \"Band\"\nFILE \"cd.wav\" WAVE\n"
+    "  TRACK 01 AUDIO\n    TITLE \"One\"\n    INDEX 01 00:00:00\n"
+    "  TRACK 02 AUDIO\n    TITLE \"Two\"\n    INDEX 01 00:00:50\n";
+
 class TestMainWindow : public QObject {
     Q_OBJECT
 
@@ -323,6 +329,21 @@ private Q_SLOTS:
                                         + "/b.mp3' -br 16000 -crc")));
     }
 
+    // Shows `folder` in `window`: cd.wav (1 s) with cd.cue holding `sheet`,
+    // the encoder in place and the script kept, never started.
+    void showImage(Form1 &window, const QTemporaryDir &folder, const QByteArray &sheet)
+    {
+        QVERIFY(WriteWav(folder.filePath(u"cd.wav"_s), {2, 44100, SF_FORMAT_PCM_16, 1.0}));
+        QFile cue(folder.filePath(u"cd.cue"_s));
+        QVERIFY(cue.open(QIODevice::WriteOnly) && cue.write(sheet) == sheet.size());
+        cue.close();
+        window.Form_Load();
+        touch(m_program.filePath(u"L3ENC"_s));
+        QFile::setPermissions(m_program.filePath(u"L3ENC"_s), QFile::ReadOwner | QFile::ExeOwner);
+        window.setScriptStarter([](const QString &, const QString &) { return Result::success(); });
+        QVERIFY(window.Dir1->setPath(folder.path()));
+    }
+
     // A selected CD image with its cue sheet: Encode says what it becomes,
     // and the answer is the script's: a range of frames per track, or the
     // WAV whole; a sheet that cannot be used says why and offers it whole.
@@ -332,9 +353,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button"); // pressed in the dialog
         QTest::addColumn<QString>("shown");  // in its text
         QTest::addColumn<QByteArray>("script"); // in the script; empty: none written
-        const QByteArray good = "TITLE \"Live\"\nPERFORMER \"Band\"\nFILE \"cd.wav\" WAVE\n"
-                                "  TRACK 01 AUDIO\n    TITLE \"One\"\n    INDEX 01 00:00:00\n"
-                                "  TRACK 02 AUDIO\n    TITLE \"Two\"\n    INDEX 01 00:00:50\n";
+        const QByteArray good = TwoTracks;
         QTest::newRow("its tracks") << good << u"Command1"_s << u"Tracks listed in cd.cue: 2."_s
                                     << "/01 - One.mp3' -br 128000 -crc -from 0 -to 29400"_ba;
         QTest::newRow("whole") << good << u"Command2"_s << u"Tracks listed in cd.cue: 2."_s
@@ -351,16 +370,8 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         QFETCH(QByteArray, script);
         QTemporaryDir cd;
-        QVERIFY(WriteWav(cd.filePath(u"cd.wav"_s), {2, 44100, SF_FORMAT_PCM_16, 1.0}));
-        QFile cue(cd.filePath(u"cd.cue"_s));
-        QVERIFY(cue.open(QIODevice::WriteOnly) && cue.write(sheet) == sheet.size());
-        cue.close();
         Form1 window(m_program.path());
-        window.Form_Load();
-        touch(m_program.filePath(u"L3ENC"_s));
-        QFile::setPermissions(m_program.filePath(u"L3ENC"_s), QFile::ReadOwner | QFile::ExeOwner);
-        window.setScriptStarter([](const QString &, const QString &) { return Result::success(); });
-        QVERIFY(window.Dir1->setPath(cd.path()));
+        showImage(window, cd, sheet);
         // The list says it before Encode, to the eye and to a screen reader.
         const QString note = window.File1->item(0)->data(Qt::AccessibleDescriptionRole).toString();
         QVERIFY2(note.startsWith(sheet.startsWith("FILE") ? u"cd.cue cannot be used: line 3"_s
@@ -393,19 +404,8 @@ private Q_SLOTS:
     void tagSelectedTagsAnImagesTracks()
     {
         QTemporaryDir cd;
-        QVERIFY(WriteWav(cd.filePath(u"cd.wav"_s), {2, 44100, SF_FORMAT_PCM_16, 1.0}));
-        QFile cue(cd.filePath(u"cd.cue"_s));
-        QVERIFY(cue.open(QIODevice::WriteOnly));
-        cue.write("TITLE \"Live\"\nPERFORMER \"Band\"\nFILE \"cd.wav\" WAVE\n"
-                  "  TRACK 01 AUDIO\n    TITLE \"One\"\n    INDEX 01 00:00:00\n"
-                  "  TRACK 02 AUDIO\n    TITLE \"Two\"\n    INDEX 01 00:00:50\n");
-        cue.close();
         Form1 window(m_program.path());
-        window.Form_Load();
-        touch(m_program.filePath(u"L3ENC"_s));
-        QFile::setPermissions(m_program.filePath(u"L3ENC"_s), QFile::ReadOwner | QFile::ExeOwner);
-        window.setScriptStarter([](const QString &, const QString &) { return Result::success(); });
-        QVERIFY(window.Dir1->setPath(cd.path()));
+        showImage(window, cd, TwoTracks);
         window.File1->item(0)->setSelected(true);
         QStringList rows;
         ModalWatcher watcher([&](QWidget *modal) {
