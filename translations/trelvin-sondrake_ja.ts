@@ -215,6 +215,10 @@
         <source>%1 cannot be used: %2</source>
         <translation>%1 は使えません: %2</translation>
     </message>
+    <message>
+        <source>Its tags come from %1.</source>
+        <translation>タグは %1 から取られます。</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

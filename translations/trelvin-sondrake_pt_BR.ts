@@ -215,6 +215,10 @@
         <source>%1 cannot be used: %2</source>
         <translation>%1 não pode ser usado: %2</translation>
     </message>
+    <message>
+        <source>Its tags come from %1.</source>
+        <translation>Suas etiquetas vêm de %1.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -277,12 +277,15 @@ void Form1::Dir1_Change()
         if (!sheets[i])
             continue;
         const FoundSheet &sheet = *sheets[i];
-        File1->setNote(i, sheet.reading.sheet
-                              ? tr("%1 lists %2 tracks: Encode makes an MP3 file of each.")
-                                    .arg(ShownName(sheet.sheetName))
-                                    .arg(sheet.reading.sheet->tracks.size())
-                              : tr("%1 cannot be used: %2").arg(ShownName(sheet.sheetName),
-                                                               sheet.reading.problem));
+        const QString name = ShownName(sheet.sheetName);
+        if (!sheet.reading.sheet)
+            File1->setNote(i, tr("%1 cannot be used: %2").arg(name, sheet.reading.problem));
+        else if (sheet.reading.sheet->wholeFile())
+            File1->setNote(i, tr("Its tags come from %1.").arg(name));
+        else
+            File1->setNote(i, tr("%1 lists %2 tracks: Encode makes an MP3 file of each.")
+                                  .arg(name)
+                                  .arg(sheet.reading.sheet->tracks.size()));
     }
 }
 
@@ -332,6 +335,19 @@ bool Form1::chooseTracks(EncodeRequest &request)
     for (qsizetype i = 0; i < request.files.size(); ++i) {
         if (!request.files[i].selected || request.files[i].nameNotUtf8 || !sheets[i])
             continue;
+        const std::optional<TrackSheet> &sheet = sheets[i]->reading.sheet;
+        // A track of a per-track rip stays one MP3, with the sheet's tags
+        // where its entry has none of its own.
+        if (sheet && sheet->wholeFile()) {
+            if (request.entries.value(i).trimmed().isEmpty() && i < request.entries.size()) {
+                const ImageTrack track = ImageTracksFor(*sheet, foundCover, fat).constFirst();
+                request.entries[i] = track.entry;
+                while (request.extras.size() <= i)
+                    request.extras.append(TagExtras{});
+                request.extras[i] = track.extras;
+            }
+            continue;
+        }
         Form7 dialog(request.directory, names[i], *sheets[i], this);
         dialog.exec();
         if (dialog.choice() == Form7::Choice::Cancel)
@@ -472,7 +488,12 @@ void Form1::TagSelected_Click()
         if (!sheet || !sheet->reading.sheet || sheet->reading.sheet->wholeFile()) {
             indexes.append(i);
             trackRows.append(-1);
-            files.append({File1->name(i), WholeFields(List1[i], List1Extras.value(i)), {}, {}});
+            // A track of a per-track rip: the sheet's tags until it has its own.
+            const bool fromSheet = sheet && sheet->reading.sheet && List1[i].trimmed().isEmpty();
+            files.append({File1->name(i),
+                          fromSheet ? ImageTracksFor(*sheet->reading.sheet, {}, false)[0].extras.whole
+                                    : WholeFields(List1[i], List1Extras.value(i)),
+                          {}, {}});
             continue;
         }
         const QList<ImageTrack> tracks = tracksOf(i, *sheet, {});
