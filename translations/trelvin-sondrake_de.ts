@@ -621,6 +621,10 @@
         <source>Tracks listed in %1: %2. %3 becomes an MP3 file for each, without a gap between them.</source>
         <translation>Titel in %1: %2. %3 wird zu je einer MP3-Datei pro Titel, ohne Lücke dazwischen.</translation>
     </message>
+    <message>
+        <source>Text encoding of the track list</source>
+        <translation>Textkodierung der Titelliste</translation>
+    </message>
 </context>
 <context>
     <name>OpenedPaths</name>

@@ -621,6 +621,10 @@
         <source>Tracks listed in %1: %2. %3 becomes an MP3 file for each, without a gap between them.</source>
         <translation>Pistas en %1: %2. %3 se convierte en un archivo MP3 por pista, sin silencio entre ellas.</translation>
     </message>
+    <message>
+        <source>Text encoding of the track list</source>
+        <translation>Codificación del texto de la lista</translation>
+    </message>
 </context>
 <context>
     <name>OpenedPaths</name>

@@ -621,6 +621,10 @@
         <source>Tracks listed in %1: %2. %3 becomes an MP3 file for each, without a gap between them.</source>
         <translation>Pistes de %1 : %2. %3 devient un fichier MP3 par piste, sans blanc entre elles.</translation>
     </message>
+    <message>
+        <source>Text encoding of the track list</source>
+        <translation>Encodage du texte de la liste</translation>
+    </message>
 </context>
 <context>
     <name>OpenedPaths</name>

@@ -621,6 +621,10 @@
         <source>Tracks listed in %1: %2. %3 becomes an MP3 file for each, without a gap between them.</source>
         <translation>%1 のトラック: %2。%3 はトラックごとに MP3 ファイルになり、間に無音は入りません。</translation>
     </message>
+    <message>
+        <source>Text encoding of the track list</source>
+        <translation>トラックリストの文字コード</translation>
+    </message>
 </context>
 <context>
     <name>OpenedPaths</name>

@@ -621,6 +621,10 @@
         <source>Tracks listed in %1: %2. %3 becomes an MP3 file for each, without a gap between them.</source>
         <translation>Faixas em %1: %2. %3 vira um arquivo MP3 por faixa, sem intervalo entre elas.</translation>
     </message>
+    <message>
+        <source>Text encoding of the track list</source>
+        <translation>Codificação do texto da lista</translation>
+    </message>
 </context>
 <context>
     <name>OpenedPaths</name>

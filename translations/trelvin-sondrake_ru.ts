@@ -621,6 +621,10 @@
         <source>Tracks listed in %1: %2. %3 becomes an MP3 file for each, without a gap between them.</source>
         <translation>Треков в %1: %2. %3 станет отдельным MP3-файлом для каждого трека, без пауз между ними.</translation>
     </message>
+    <message>
+        <source>Text encoding of the track list</source>
+        <translation>Кодировка текста списка треков</translation>
+    </message>
 </context>
 <context>
     <name>OpenedPaths</name>

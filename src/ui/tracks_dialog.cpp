@@ -1,6 +1,7 @@
 #include "tracks_dialog.h"
 
 #include "form_helpers.h"
+#include "named_drop_down.h"
 #include "twips.h"
 
 #include "base/shown_name.h"
@@ -27,7 +28,8 @@ Form7::Form7(const QString &directory, const QString &wavName, const FoundSheet 
     Label1->setTextFormat(Qt::PlainText); // file names, never markup
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2 = Placed(new QLabel(tr("Text &encoding of the track list:"), this), 0, 840, 3600, 255);
-    Combo1 = Placed(new QComboBox(this), 3720, 840, 2520, 285);
+    Combo1 = Placed(new NamedDropDown(tr("Text encoding of the track list"), this), 3720, 840,
+                    2520, 285);
     Label2->setBuddy(Combo1);
     for (const QByteArray &page : SheetCodePages())
         Combo1->addItem(QString::fromLatin1(page), page);

@@ -4,6 +4,7 @@
 #include "main_window.h"
 #include "properties_dialog.h"
 #include "setup_dialog.h"
+#include "tracks_dialog.h"
 #include "support/modal_watcher.h"
 
 #include <QAccessible>
@@ -82,11 +83,26 @@ private Q_SLOTS:
         QVERIFY(wav.open(QIODevice::WriteOnly));
     }
 
+    // A CD image's sheet that names no encoding, of one track.
+    static FoundSheet sheetInACodePage()
+    {
+        FoundSheet found;
+        found.sheetName = u"cd.cue"_s;
+        found.encoding = "windows-1252";
+        found.codePage = true;
+        found.audio.sampleRate = 44100;
+        TrackSheet sheet;
+        sheet.tracks = {{1, 0, 44100, u"One"_s, u"Band"_s, {}, {}, 3}};
+        found.reading.sheet = sheet;
+        return found;
+    }
+
     void everyControlHasAName_data()
     {
         QTest::addColumn<QString>("window");
         for (const QString &window : {u"Trelvin Sondrake 1.41"_s, u"Setup"_s, u"About Sondrake"_s,
-                                      u"MP3 Properties"_s, u"Output Destination"_s})
+                                      u"MP3 Properties"_s, u"Output Destination"_s,
+                                      u"Tracks of cd.wav"_s})
             QTest::newRow(qPrintable(window)) << window;
     }
     void everyControlHasAName()
@@ -101,6 +117,8 @@ private Q_SLOTS:
             shown = std::make_unique<Form4>(u"song.wav"_s, ReadTagEntry(NewTagEntry()));
         else if (window == u"Output Destination"_s)
             shown = std::make_unique<Form5>(m_program.path());
+        else if (window == u"Tracks of cd.wav"_s)
+            shown = std::make_unique<Form7>(m_program.path(), u"cd.wav"_s, sheetInACodePage());
         else
             shown = std::make_unique<Form1>(m_program.path());
         if (auto *main = qobject_cast<Form1 *>(shown.get()))
@@ -120,6 +138,9 @@ private Q_SLOTS:
         }
         if (window == u"MP3 Properties"_s)
             QVERIFY(controls.contains(u"ComboBox Genre"_s));
+        if (window == u"Tracks of cd.wav"_s) // the combo box named by its label
+            QVERIFY2(controls.contains(u"ComboBox Text encoding of the track list"_s),
+                     qPrintable(controls.join(u'|')));
         if (window == u"About Sondrake"_s)
             QVERIFY(controls.contains(u"Graphic Trelvin Sondrake icon"_s));
     }
