@@ -49,6 +49,12 @@ ParsedCommandLine ParseEncoderArguments(const std::vector<std::string> &argument
                 || options.bitrate < LowestBitrate || options.bitrate > HighestBitrate
                 || options.bitrate % 1000 != 0)
                 return problem("bitrate \"" + ShownName(value) + "\" is not a multiple of 1000 from 8000 to 320000");
+        } else if (word == "-V") {
+            const std::optional<std::int64_t> quality =
+                ++i < arguments.size() ? frameNumber(arguments[i]) : std::nullopt;
+            if (!quality || *quality > 9)
+                return problem("-V needs a quality from 0 (best) to 9 (smallest)");
+            options.vbrQuality = int(*quality);
         } else if (word == "-from" || word == "-to") {
             const std::optional<std::int64_t> frame =
                 ++i < arguments.size() ? frameNumber(arguments[i]) : std::nullopt;
@@ -59,8 +65,9 @@ ParsedCommandLine ParseEncoderArguments(const std::vector<std::string> &argument
             return problem("unknown switch \"" + ShownName(word) + "\"");
         }
     }
-    if (options.bitrate == 0) // a given bitrate is at least 8000
-        return problem("-br is needed");
+    // A given bitrate is at least 8000.
+    if ((options.bitrate == 0) == (options.vbrQuality < 0))
+        return problem("one of -br (a constant bitrate) and -V (a variable one) is needed");
     if (options.to >= 0 && options.to <= options.from)
         return problem("-to must come after -from: the range holds no frame");
     return {options, {}};
@@ -68,9 +75,10 @@ ParsedCommandLine ParseEncoderArguments(const std::vector<std::string> &argument
 
 std::string EncoderUsage()
 {
-    return "Usage: L3ENC INPUT.wav OUTPUT.mp3 -br BITS [-dm] [-hq] [-crc] [-from N] [-to N]\n"
-           "Encodes a WAV file to a constant-bitrate MP3.\n"
+    return "Usage: L3ENC INPUT.wav OUTPUT.mp3 -br BITS|-V Q [-dm] [-hq] [-crc] [-from N] [-to N]\n"
+           "Encodes a WAV file to an MP3.\n"
            "  -br BITS  bitrate in bits per second, 8000 to 320000 (128000 is 128 kbit/s)\n"
+           "  -V Q      variable bitrate instead, LAME's quality 0 (best) to 9 (smallest)\n"
            "  -dm       downmix stereo to mono\n"
            "  -hq       high-quality encoding (slower)\n"
            "  -crc      CRC error protection in every frame\n"

@@ -5,12 +5,13 @@
 #include <string>
 #include <vector>
 
-// L3ENC <input.wav> <output.mp3> -br <bits/s> [-dm] [-hq] [-crc]
+// L3ENC <input.wav> <output.mp3> (-br <bits/s> | -V <quality>) [-dm] [-hq] [-crc]
 //       [-from <frame>] [-to <frame>]
 struct EncoderOptions {
     std::string input;
     std::string output;
     int bitrate = 0; // bits per second, a whole number of kbit/s
+    int vbrQuality = -1; // LAME's -V: 0 (best) to 9 (smallest) instead of a bitrate; -1: none
     bool downmix = false;
     bool highQuality = false;
     bool crc = false;

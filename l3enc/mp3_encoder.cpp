@@ -40,8 +40,14 @@ bool Mp3Encoder::configure(int sampleRate, int channels, const EncoderOptions &o
     lame_set_in_samplerate(m_lame, sampleRate);
     lame_set_num_channels(m_lame, channels);
     lame_set_mode(m_lame, options.downmix || channels == 1 ? MONO : JOINT_STEREO);
-    lame_set_VBR(m_lame, vbr_off);
-    lame_set_brate(m_lame, options.bitrate / 1000); // LAME takes kbit/s
+    if (options.vbrQuality >= 0) {
+        // As "lame -V": the default VBR mode, its info frame with the seek table.
+        lame_set_VBR(m_lame, vbr_default);
+        lame_set_VBR_quality(m_lame, float(options.vbrQuality));
+    } else {
+        lame_set_VBR(m_lame, vbr_off);
+        lame_set_brate(m_lame, options.bitrate / 1000); // LAME takes kbit/s
+    }
     lame_set_quality(m_lame, options.highQuality ? 2 : 3);
     lame_set_error_protection(m_lame, options.crc ? 1 : 0);
     lame_set_bWriteVbrTag(m_lame, 1);

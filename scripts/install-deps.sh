@@ -15,6 +15,7 @@ libbenchmark-dev                                         # the benchmarks
 xterm xfonts-base                                        # the encoding window, its fonts
 python3                                                  # tests: WAVs, fuzzing
 sox ffmpeg                                               # tests: WAVs written by real tools
+lame                                                     # tests: L3ENC's VBR against lame -V
 python3-mutagen gstreamer1.0-plugins-base-apps gstreamer1.0-plugins-good # tests: other readers of the tags
 cuetools                                                 # tests: cue sheets' track starts
 exfatprogs exfat-fuse fuse3 mount util-linux bsdutils    # tests: USB-stick file systems, a terminal

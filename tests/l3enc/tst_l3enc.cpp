@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -124,6 +125,61 @@ private Q_SLOTS:
         QVERIFY2(qAbs(seconds - 2.0) < (bitrate == 8000 ? 0.25 : 0.05),
                  qPrintable(QString::number(seconds)));
         expectOnly(dir.path(), {u"in.wav"_s, u"out.mp3"_s}); // no temporary file left
+    }
+
+    // Variable bitrate: the MP3 decodes to exactly what "lame -V" makes of
+    // the same WAV, sample for sample and as long, its frames of varying
+    // rates behind a Xing frame (the seek table players use), the switches
+    // working with it.
+    void vbrMatchesLame_data()
+    {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<QStringList>("switches"); // ours; LAME's are the same but for -hq (-h)
+        QTest::newRow("stereo -V 2") << 2 << QStringList{u"-V"_s, u"2"_s};
+        QTest::newRow("stereo -V 0, high quality") << 2 << QStringList{u"-V"_s, u"0"_s, u"-hq"_s};
+        QTest::newRow("mono -V 9, CRC") << 1 << QStringList{u"-V"_s, u"9"_s, u"-crc"_s};
+        QTest::newRow("stereo -V 5, downmixed") << 2 << QStringList{u"-V"_s, u"5"_s, u"-dm"_s};
+    }
+    void vbrMatchesLame()
+    {
+        QFETCH(int, channels);
+        QFETCH(QStringList, switches);
+        if (QStandardPaths::findExecutable(u"lame"_s).isEmpty())
+            QSKIP("lame is not installed");
+        QTemporaryDir dir;
+        const QString wav = dir.filePath(u"in.wav"_s);
+        QVERIFY(WriteWav(wav, {channels, 44100, SF_FORMAT_PCM_16, 3.0}));
+        const QString ours = dir.filePath(u"ours.mp3"_s);
+        QCOMPARE(encode(QStringList{wav, ours} + switches).exitCode, 0);
+        QStringList lameSwitches{u"--quiet"_s, u"-V"_s, switches[1]};
+        if (switches.contains(u"-hq"_s))
+            lameSwitches << u"-h"_s;
+        if (switches.contains(u"-crc"_s))
+            lameSwitches << u"-p"_s;
+        if (switches.contains(u"-dm"_s))
+            lameSwitches << u"-m"_s << u"m"_s;
+        const QString theirs = dir.filePath(u"lame.mp3"_s);
+        QCOMPARE(QProcess::execute(u"lame"_s, lameSwitches + QStringList{wav, theirs}), 0);
+        const auto decoded = [](const QString &mp3) {
+            QProcess ffmpeg;
+            ffmpeg.start(u"ffmpeg"_s, {u"-v"_s, u"error"_s, u"-i"_s, mp3, u"-f"_s, u"s16le"_s, u"-"_s});
+            ffmpeg.waitForFinished(60000);
+            return ffmpeg.readAllStandardOutput();
+        };
+        const QByteArray samples = decoded(ours);
+        const QList<Mp3FrameHeader> frames = ReadMp3Frames(ours);
+        QVERIFY(!frames.isEmpty());
+        // At the lowest qualities LAME halves the rate, as "lame -V" does.
+        const int rate = frames[0].sampleRate;
+        QCOMPARE(samples.size(), qsizetype(rate * 3) * 2 * (frames[0].mono ? 1 : 2));
+        QVERIFY(samples == decoded(theirs));
+        QFile file(ours);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(400).contains("Xing"));
+        QSet<int> rates;
+        for (const Mp3FrameHeader &frame : frames)
+            rates.insert(frame.bitrate);
+        QVERIFY(rates.size() > 1);
     }
 
     // The tracks of an image, one range each: every MP3 decodes (through its
@@ -359,6 +415,10 @@ private Q_SLOTS:
             << u"good.wav"_s << u"out.mp3"_s << QStringList{u"-from"_s, u"9"_s, u"-to"_s, u"9"_s} << 2;
         QTest::newRow("range start not a number") << u"good.wav"_s << u"out.mp3"_s
                                                   << QStringList{u"-from"_s, u"-5"_s} << 2;
+        QTest::newRow("a bitrate and a VBR quality") << u"good.wav"_s << u"out.mp3"_s
+                                                     << QStringList{u"-V"_s, u"2"_s} << 2;
+        QTest::newRow("VBR quality 10") << u"good.wav"_s << u"out.mp3"_s
+                                        << QStringList{u"-V"_s, u"10"_s} << 2;
     }
     void failuresLeaveTheOutputAsItWas()
     {
