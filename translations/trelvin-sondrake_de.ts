@@ -219,6 +219,14 @@
         <source>Its tags come from %1.</source>
         <translation>Seine Tags stammen aus %1.</translation>
     </message>
+    <message>
+        <source>Variable, quality (0 best, 9 smallest):</source>
+        <translation>Variabel, Qualität (0 beste, 9 kleinste):</translation>
+    </message>
+    <message>
+        <source>Variable bitrate quality, 0 best, 9 smallest</source>
+        <translation>Qualität der variablen Bitrate, 0 beste, 9 kleinste</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

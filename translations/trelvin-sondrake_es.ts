@@ -219,6 +219,14 @@
         <source>Its tags come from %1.</source>
         <translation>Sus etiquetas vienen de %1.</translation>
     </message>
+    <message>
+        <source>Variable, quality (0 best, 9 smallest):</source>
+        <translation>Variable, calidad (0 mejor, 9 menor):</translation>
+    </message>
+    <message>
+        <source>Variable bitrate quality, 0 best, 9 smallest</source>
+        <translation>Calidad de la tasa variable, 0 mejor, 9 menor</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -219,6 +219,14 @@
         <source>Its tags come from %1.</source>
         <translation>Ses étiquettes viennent de %1.</translation>
     </message>
+    <message>
+        <source>Variable, quality (0 best, 9 smallest):</source>
+        <translation>Variable, qualité (0 meilleure, 9 plus petite) :</translation>
+    </message>
+    <message>
+        <source>Variable bitrate quality, 0 best, 9 smallest</source>
+        <translation>Qualité du débit variable, 0 meilleure, 9 plus petite</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -219,6 +219,14 @@
         <source>Its tags come from %1.</source>
         <translation>タグは %1 から取られます。</translation>
     </message>
+    <message>
+        <source>Variable, quality (0 best, 9 smallest):</source>
+        <translation>可変、品質 (0 最高、9 最小):</translation>
+    </message>
+    <message>
+        <source>Variable bitrate quality, 0 best, 9 smallest</source>
+        <translation>可変ビットレートの品質、0 最高、9 最小</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

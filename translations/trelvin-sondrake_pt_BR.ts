@@ -219,6 +219,14 @@
         <source>Its tags come from %1.</source>
         <translation>Suas etiquetas vêm de %1.</translation>
     </message>
+    <message>
+        <source>Variable, quality (0 best, 9 smallest):</source>
+        <translation>Variável, qualidade (0 melhor, 9 menor):</translation>
+    </message>
+    <message>
+        <source>Variable bitrate quality, 0 best, 9 smallest</source>
+        <translation>Qualidade da taxa variável, 0 melhor, 9 menor</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -219,6 +219,14 @@
         <source>Its tags come from %1.</source>
         <translation>Его теги берутся из %1.</translation>
     </message>
+    <message>
+        <source>Variable, quality (0 best, 9 smallest):</source>
+        <translation>Переменный, качество (0 лучшее, 9 меньше):</translation>
+    </message>
+    <message>
+        <source>Variable bitrate quality, 0 best, 9 smallest</source>
+        <translation>Качество переменного битрейта, 0 лучшее, 9 меньше</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -95,7 +95,8 @@ QStringList NamesFatCannotHold(const ScriptPlan &plan)
 ScriptPlan BuildScriptPlan(const EncodeRequest &request, const ShortPathFunction &shortPath,
                            QChar separator)
 {
-    ScriptPlan plan{request.bitrate, request.switches, request.appPath, request.id3v2, {}, {}};
+    ScriptPlan plan{request.bitrate,  request.vbrQuality, request.switches, request.appPath,
+                    request.id3v2, {}, {}};
     const QString shortDestination = shortPath(request.destination);
     for (qsizetype i = 0; i < request.files.size(); ++i) {
         const ListedFile &file = request.files[i];

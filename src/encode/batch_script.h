@@ -43,6 +43,7 @@ struct EncodeRequest {
     QList<TagExtras> extras; // beside the entries: whole texts, track, disc, cover
     Id3v2Version id3v2 = Id3v2Version::V2_4;
     QString bitrate;     // "8000" .. "256000"
+    int vbrQuality = -1; // 0 (best) to 9 (smallest): a variable bitrate instead; -1: none
     EncodeSwitches switches;
     QString encoderPath;
     QString destination; // its final separator may be missing (a hand-edited settings file)
@@ -83,6 +84,7 @@ struct ScriptImage {
 
 struct ScriptPlan {
     QString bitrate;
+    int vbrQuality = -1; // as the request's
     EncodeSwitches switches;
     QString appPath;
     Id3v2Version id3v2 = Id3v2Version::V2_4;

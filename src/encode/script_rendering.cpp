@@ -15,9 +15,9 @@ QString quoted(const QString &text)
 QStringList commandLines(const ScriptPlan &plan, const ScriptGroup &group)
 {
     QStringList lines;
-    QString encoderLine = u"L3ENC "_s + group.shortWavPath + u' ' + group.shortOutputPath
-        + u" -br "_s + plan.bitrate + u' ';
-    for (const QString &word : EncoderSwitchWords(plan.switches) + EncoderRangeWords(group))
+    QString encoderLine = u"L3ENC "_s + group.shortWavPath + u' ' + group.shortOutputPath + u' ';
+    for (const QString &word :
+         EncoderRateWords(plan) + EncoderSwitchWords(plan.switches) + EncoderRangeWords(group))
         encoderLine += word + u' ';
     lines << encoderLine;
     // REN cannot replace an MP3 an earlier run left under the long name; a
@@ -48,6 +48,13 @@ QStringList EncoderSwitchWords(const EncodeSwitches &switches)
     if (switches.crc)
         words << u"-crc"_s;
     return words;
+}
+
+QStringList EncoderRateWords(const ScriptPlan &plan)
+{
+    if (plan.vbrQuality >= 0)
+        return {u"-V"_s, QString::number(plan.vbrQuality)};
+    return {u"-br"_s, plan.bitrate};
 }
 
 QStringList EncoderRangeWords(const ScriptGroup &group)

@@ -6,6 +6,9 @@
 #include <QString>
 #include <QStringList>
 
+// The encoder's rate: "-br 128000", or "-V 2" for a variable bitrate.
+QStringList EncoderRateWords(const ScriptPlan &plan);
+
 // The encoder's switches in their fixed order, whatever order they were set in.
 QStringList EncoderSwitchWords(const EncodeSwitches &switches);
 

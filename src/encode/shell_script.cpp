@@ -226,8 +226,9 @@ QStringList groupLines(const ScriptPlan &plan, const ScriptGroup &group, qsizety
     const QString wav = ShellQuote(group.shortWavPath);
     const QString mp3 = ShellQuote(group.longMp3Path);
     QString encoderLine = u"L3ENC_RECEIPT=\"$work/$n.receipt\" ./L3ENC "_s + wav + u' '
-        + ShellQuote(group.shortOutputPath) + u" -br "_s + plan.bitrate;
-    for (const QString &word : EncoderSwitchWords(plan.switches) + EncoderRangeWords(group))
+        + ShellQuote(group.shortOutputPath);
+    for (const QString &word :
+         EncoderRateWords(plan) + EncoderSwitchWords(plan.switches) + EncoderRangeWords(group))
         encoderLine += u' ' + word;
     // Alone, the encoder may update its percentage in place; side by side,
     // its messages are kept for the file's last line.

@@ -36,6 +36,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTimer>
 
 #include <algorithm>
@@ -91,15 +92,25 @@ void Form1::createControls()
 {
     auto *client = new QWidget(this);
     setCentralWidget(client);
-    FixClientSizeInTwips(client, 6375, 4410);
+    FixClientSizeInTwips(client, 6375, 4770);
 
-    Frame2 = Placed(new QGroupBox(tr("Encoding bitrate (kbits/s)"), client), 0, 3480, 6375, 855);
+    Frame2 = Placed(new QGroupBox(tr("Encoding bitrate (kbits/s)"), client), 0, 3480, 6375, 1215);
     for (const BitrateOption &option : BitrateOptions)
         this->*option.member = Placed(new QRadioButton(QString::fromUtf16(option.caption), Frame2),
                                       option.left, option.top, option.width, 255);
+    // LAME's variable bitrate instead of the ten constant ones, of a quality
+    // from 0 (best) to 9 (smallest); 2 is what guides suggest.
+    Option11 = Placed(new QRadioButton(tr("Variable, quality (0 best, 9 smallest):"), Frame2),
+                      120, 840, 3855, 255);
+    Spin1 = Placed(new QSpinBox(Frame2), 4080, 810, 735, 315);
+    Spin1->setRange(0, 9);
+    Spin1->setValue(2);
+    Spin1->setAccessibleName(tr("Variable bitrate quality, 0 best, 9 smallest"));
+    Spin1->setEnabled(false); // only with the variable bitrate chosen
+    connect(Option11, &QRadioButton::toggled, Spin1, &QSpinBox::setEnabled);
     Option9->setChecked(true);
     KeepOneTabStop({Option1, Option2, Option3, Option4, Option5, Option6, Option7, Option8,
-                    Option9, Option10})
+                    Option9, Option10, Option11})
         ->setFocus(); // the keyboard starts on the chosen bitrate
 
     Frame3 = Placed(new QGroupBox(tr("Options"), client), 0, 2520, 4935, 975);
@@ -126,7 +137,8 @@ void Form1::createControls()
     File1->setAccessibleName(tr("WAV files"));
 
     SetTabOrder({Option1, Option2, Option3, Option4, Option5, Option6, Option7, Option8, Option9,
-                 Option10, Check1, Check3, Check2, Check4, Dir1, Drive1, File1, Command4, Command1});
+                 Option10, Option11, Spin1, Check1, Check3, Check2, Check4, Dir1, Drive1, File1,
+                 Command4, Command1});
 
     connect(Drive1, &DriveList::changed, this, &Form1::Drive1_Change);
     connect(Dir1, &DirectoryList::changed, this, &Form1::Dir1_Change);
@@ -304,6 +316,8 @@ EncodeRequest Form1::encodeRequest() const
             break;
         }
     }
+    if (Option11->isChecked())
+        request.vbrQuality = Spin1->value();
     request.switches = {Check1->isChecked(), Check2->isChecked(), Check3->isChecked(),
                         Check4->isChecked()};
     request.encoderPath = EncoderPath;

@@ -21,6 +21,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QMenu;
+class QSpinBox;
 class QPushButton;
 class QRadioButton;
 
@@ -83,6 +84,8 @@ public:
     QRadioButton *Option8;
     QRadioButton *Option9;
     QRadioButton *Option10;
+    QRadioButton *Option11; // a variable bitrate, of the quality beside it
+    QSpinBox *Spin1;
 
     QMenu *File;
     QAction *EncodeSelected;

@@ -256,7 +256,7 @@ private Q_SLOTS:
         const Windows windows = openAll();
         const QWidget *client = windows.main->centralWidget();
         QCOMPARE(FormScale(client), 1.0);
-        QCOMPARE(client->size(), QSize(425, 294) * client->logicalDpiX() / 96);
+        QCOMPARE(client->size(), QSize(425, 318) * client->logicalDpiX() / 96);
         QCOMPARE(windows.properties->size(), QSize(225, 212) * client->logicalDpiX() / 96);
     }
 

@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 
@@ -327,6 +328,15 @@ private Q_SLOTS:
         const QByteArray text = script.readAll();
         QVERIFY(text.contains(QByteArray("/b.wav' '" + m_wavs.path().toUtf8()
                                         + "/b.mp3' -br 16000 -crc")));
+        // A variable bitrate instead, its quality chosen beside it.
+        QVERIFY(!window.Spin1->isEnabled());
+        QTest::mouseClick(window.Option11, Qt::LeftButton);
+        QVERIFY(window.Spin1->isEnabled());
+        window.Spin1->setValue(4);
+        QTest::mouseClick(window.Command1, Qt::LeftButton);
+        script.close();
+        QVERIFY(script.open(QIODevice::ReadOnly));
+        QVERIFY(script.readAll().contains(QByteArray("/b.mp3' -V 4 -crc")));
     }
 
     // Shows `folder` in `window`: cd.wav (1 s) with cd.cue holding `sheet`,
@@ -403,7 +413,7 @@ private Q_SLOTS:
         QVERIFY2(text.contains(shown), qPrintable(text));
         QFile written(m_program.filePath(u"TEMP.BAT"_s));
         QCOMPARE(written.open(QIODevice::ReadOnly), !script.isEmpty());
-        const QByteArray lines = written.readAll();
+        const QByteArray lines = written.isOpen() ? written.readAll() : QByteArray();
         QVERIFY2(lines.contains(script), lines.constData());
     }
 
