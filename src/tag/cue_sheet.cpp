@@ -68,7 +68,17 @@ struct Scan {
     QList<ScannedTrack> tracks;
     QString genre, comment, discNumber, discTotal;
     QString problem;
+    // The lines libcue reads, written anew from what the scan took: every
+    // text quoted, nothing its parser could stumble over (and then print
+    // its complaints on the program's standard error).
+    QString clean;
 };
+
+// "COMMAND "words"" for libcue, the words' own quotes taken out.
+QString quotedLine(const QString &command, const QStringList &words)
+{
+    return command + u" \""_s + words.join(u' ').remove(u'"') + u"\"\n"_s;
+}
 
 Scan scanSheet(const QString &text)
 {
@@ -95,8 +105,10 @@ Scan scanSheet(const QString &text)
                 wrong(u"a FILE line holds a name and a type"_s);
             else if (words[2].toUpper() != u"WAVE"_s)
                 wrong(u"the file's type is "_s + words[2].left(20) + u", not WAVE"_s);
-            else
+            else {
                 scan.files.append({words[1], number});
+                scan.clean += quotedLine(u"FILE"_s, {words[1]}).chopped(1) + u" WAVE\n"_s;
+            }
         } else if (command == u"TRACK"_s) {
             bool isNumber = false;
             const int track = words.value(1).toInt(&isNumber);
@@ -111,8 +123,11 @@ Scan scanSheet(const QString &text)
             else if (!scan.tracks.isEmpty() && track <= scan.tracks.last().number)
                 wrong(u"track "_s + words[1] + u" comes after track "_s
                       + QString::number(scan.tracks.last().number));
-            else
+            else {
                 scan.tracks.append({track, scan.files.size() - 1, number, {}, 0});
+                scan.clean += u"TRACK "_s + QString::number(track).rightJustified(2, u'0')
+                    + u" AUDIO\n"_s;
+            }
         } else if (command == u"INDEX"_s || command == u"PREGAP"_s || command == u"POSTGAP"_s) {
             const std::optional<qint64> time = cueTime(words.value(command == u"INDEX"_s ? 2 : 1));
             bool isNumber = false;
@@ -121,10 +136,22 @@ Scan scanSheet(const QString &text)
                 wrong(command + u" before any TRACK"_s);
             else if (!time || (command == u"INDEX"_s && (!isNumber || index < 0 || index > 99)))
                 wrong(u"no valid time (mm:ss:ff, 75 frames a second)"_s);
-            else if (index == 1) {
-                scan.tracks.last().start = time;
-                scan.tracks.last().startLine = number;
+            else {
+                scan.clean += command + u' ' + words.mid(1).join(u' ') + u'\n';
+                if (index == 1) {
+                    scan.tracks.last().start = time;
+                    scan.tracks.last().startLine = number;
+                }
             }
+        } else if (QStringList{u"TITLE"_s, u"PERFORMER"_s, u"SONGWRITER"_s}.contains(command)) {
+            scan.clean += quotedLine(command, words.mid(1));
+        } else if (command == u"ISRC"_s) {
+            // libcue takes the code bare: twelve letters and digits.
+            static const QRegularExpression isrc(u"^[A-Za-z0-9]{12}$"_s);
+            if (isrc.match(words.value(1)).hasMatch())
+                scan.clean += u"ISRC "_s + words[1] + u'\n';
+        } else if (command == u"REM"_s && words.size() >= 3 && words[1].toUpper() == u"DATE"_s) {
+            scan.clean += quotedLine(u"REM DATE"_s, words.mid(2));
         } else if (command == u"REM"_s && words.size() >= 3 && scan.tracks.isEmpty()) {
             const QString key = words[1].toUpper();
             const QString value = words.mid(2).join(u' ');
@@ -218,7 +245,7 @@ SheetReading ReadCueSheet(const QString &text, const SheetWav &wav, bool anyFile
     if (file < 0)
         return {std::nullopt, u"no FILE line names "_s + wav.name};
 
-    const std::unique_ptr<Cd, CdDeleter> cd(cue_parse_string(text.toUtf8().constData()));
+    const std::unique_ptr<Cd, CdDeleter> cd(cue_parse_string(scan.clean.toUtf8().constData()));
     if (!cd || cd_get_ntrack(cd.get()) != scan.tracks.size())
         return {std::nullopt, u"it does not parse as a cue sheet"_s};
     TrackSheet sheet;
