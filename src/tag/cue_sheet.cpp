@@ -74,10 +74,15 @@ struct Scan {
     QString clean;
 };
 
+// libcue reads a backslash before a quote as an escape, so a text ending in
+// one would run on: it reads this character in its place, given back after.
+constexpr QChar BackslashStandIn = QChar(0xE000);
+
 // "COMMAND "words"" for libcue, the words' own quotes taken out.
 QString quotedLine(const QString &command, const QStringList &words)
 {
-    return command + u" \""_s + words.join(u' ').remove(u'"') + u"\"\n"_s;
+    return command + u" \""_s + words.join(u' ').remove(u'"').replace(u'\\', BackslashStandIn)
+        + u"\"\n"_s;
 }
 
 Scan scanSheet(const QString &text)
@@ -137,7 +142,8 @@ Scan scanSheet(const QString &text)
             else if (!time || (command == u"INDEX"_s && (!isNumber || index < 0 || index > 99)))
                 wrong(u"no valid time (mm:ss:ff, 75 frames a second)"_s);
             else {
-                scan.clean += command + u' ' + words.mid(1).join(u' ') + u'\n';
+                scan.clean += command + u' ' + words.mid(1, command == u"INDEX"_s ? 2 : 1).join(u' ')
+                    + u'\n';
                 if (index == 1) {
                     scan.tracks.last().start = time;
                     scan.tracks.last().startLine = number;
@@ -178,7 +184,7 @@ Scan scanSheet(const QString &text)
 
 QString fromCue(const char *text)
 {
-    return text ? QString::fromUtf8(text) : QString();
+    return text ? QString::fromUtf8(text).replace(BackslashStandIn, u'\\') : QString();
 }
 
 // A time of 1/75 s (or a second's fraction) in sample frames, to the nearest.

@@ -102,6 +102,9 @@ private Q_SLOTS:
         QTest::newRow("UTF-8 without one")
             << sheet("Album.wav", track(1, "00:00:00", "Калинка")) << latin << wav << 44100
             << QList<qint64>{0} << QStringList{u"Калинка"_s} << QString();
+        QTest::newRow("backslashes, one before the closing quote")
+            << sheet("Album.wav", track(1, "00:00:00", "AC\\DC\\") + "    PERFORMER \"x\" y\n")
+            << latin << wav << 44100 << QList<qint64>{0} << QStringList{u"AC\\DC\\"_s} << QString();
         QTest::newRow("Windows-1252") << sheet("Album.wav", track(1, "00:00:00", "Caf\xE9")) << latin
                                       << wav << 44100 << QList<qint64>{0} << QStringList{u"Café"_s}
                                       << QString();
