@@ -110,6 +110,9 @@ Scan scanSheet(const QString &text)
                 wrong(u"a FILE line holds a name and a type"_s);
             else if (words[2].toUpper() != u"WAVE"_s)
                 wrong(u"the file's type is "_s + words[2].left(20) + u", not WAVE"_s);
+            else if (!scan.files.isEmpty()
+                     && (scan.tracks.isEmpty() || scan.tracks.last().file != scan.files.size() - 1))
+                wrong(u"the FILE line above it has no TRACK"_s);
             else {
                 scan.files.append({words[1], number});
                 scan.clean += quotedLine(u"FILE"_s, {words[1]}).chopped(1) + u" WAVE\n"_s;

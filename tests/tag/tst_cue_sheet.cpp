@@ -134,6 +134,9 @@ private Q_SLOTS:
         QTest::newRow("FILE type MP3") << "FILE \"Album.mp3\" MP3\n" + track(1, "00:00:00") << latin
                                        << wav << 44100 << QList<qint64>() << none
                                        << u"line 1: the file's type is MP3, not WAVE"_s;
+        QTest::newRow("a FILE without a TRACK")
+            << "FILE \"Other.wav\" WAVE\n" + sheet("Album.wav", track(1, "00:00:00")) << latin << wav
+            << 44100 << QList<qint64>() << none << u"line 3: the FILE line above it has no TRACK"_s;
         QTest::newRow("no FILE names it")
             << sheet("Other.wav", track(1, "00:00:00")) << latin << wav << 44100 << QList<qint64>()
             << none << u"no FILE line names Album.wav"_s;
