@@ -505,7 +505,7 @@ void Form1::TagSelected_Click()
             // A track of a per-track rip: the sheet's tags until it has its own.
             const bool fromSheet = sheet && sheet->reading.sheet && List1[i].trimmed().isEmpty();
             files.append({File1->name(i),
-                          fromSheet ? ImageTracksFor(*sheet->reading.sheet, {}, false)[0].extras.whole
+                          fromSheet ? ImageTracksFor(*sheet->reading.sheet, {}, false).constFirst().extras.whole
                                     : WholeFields(List1[i], List1Extras.value(i)),
                           {}, {}});
             continue;
