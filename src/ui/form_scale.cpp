@@ -3,6 +3,7 @@
 #include "twips.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -113,7 +114,12 @@ double shortfallOf(const QWidget *widget)
         return shortfall(captionSize(button, button->text()), buttonChrome(button),
                          button->size());
     }
-    if (qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QComboBox *>(widget))
+    // A spin box is a field; the text field inside it is the spin box's own
+    // business, fitted by its style within the box.
+    if (qobject_cast<const QAbstractSpinBox *>(widget->parentWidget()))
+        return 0;
+    if (qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QComboBox *>(widget)
+        || qobject_cast<const QAbstractSpinBox *>(widget))
         return fieldShortfall(widget);
     return 0;
 }

@@ -260,6 +260,19 @@ private Q_SLOTS:
         QCOMPARE(windows.properties->size(), QSize(225, 212) * client->logicalDpiX() / 96);
     }
 
+    // A larger font grows a form with it, no more: nothing inside a control
+    // (a spin box's own text field) may ask for a larger scale of its own.
+    void formsGrowWithTheFontOnly_data() { fontSizes_data(); }
+    void formsGrowWithTheFontOnly()
+    {
+        QFETCH(int, points);
+        useFontSize(points);
+        const Windows windows = openAll();
+        for (const QWidget *window : windows.all())
+            QVERIFY2(FormScale(window) <= points / 9.0 * 1.6,
+                     qPrintable(window->windowTitle() + u": "_s + QString::number(FormScale(window))));
+    }
+
     void controlsShowOnEveryPalette_data()
     {
         QTest::addColumn<QPalette>("palette");
