@@ -197,6 +197,40 @@ for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; d
 wait "$program_pid" || fail "the program ended with status $?"
 grep -q "LastPath = $work/wavs" "$program/encoder.ini" || fail "the settings were not written"
 
+# A CD image with its cue sheet: Encode asks what it becomes. Escape
+# cancels, and nothing runs; Return encodes its tracks, one MP3 each.
+python3 "$source/tests/support/make_wavs.py" tone "$work/wavs/cd.wav" 2
+printf 'TITLE "Live"\nPERFORMER "The Band"\nFILE "cd.wav" WAVE\n  TRACK 01 AUDIO\n    TITLE "One"\n    INDEX 01 00:00:00\n  TRACK 02 AUDIO\n    TITLE "Two"\n    INDEX 01 00:01:00\n' \
+    >"$work/wavs/cd.cue"
+(cd "$work" && exec "$program/encoder") >"$work/program.log" 2>&1 &
+program_pid=$!
+pids="$pids $program_pid"
+main=$(window_named "Trelvin Sondrake 1.41")
+key Tab Tab Tab Tab Tab Tab Tab Down # the file list, and in it cd.wav
+key Tab Tab space # Destination, Encode
+tracks_title=$(text Form7 "Tracks of %1" | sed 's/%1/cd.wav/')
+tracks=$(window_named "$tracks_title")
+exact_title "$tracks" "$tracks_title"
+no_action "$tracks" _NET_WM_ACTION_MAXIMIZE_HORZ "the Tracks dialog"
+shot tracks-dialog
+key Escape
+gone "$tracks"
+! xdotool search --onlyvisible --name "^TEMP.BAT\$" >/dev/null 2>&1 || fail "a cancelled Encode ran the script"
+key space # Encode keeps the focus
+tracks=$(window_named "$tracks_title")
+key Return
+gone "$tracks"
+script=$(window_named "TEMP.BAT")
+for _ in $(seq 300); do [ -s "$work/mp3/02 - Two.mp3" ] && break; sleep 0.1; done
+[ -s "$work/mp3/01 - One.mp3" ] && [ -s "$work/mp3/02 - Two.mp3" ] || fail "the image's tracks were not made"
+[ -e "$work/wavs/cd.cue" ] || fail "the cue sheet was deleted"
+xdotool windowactivate --sync "$script"
+key Return
+gone "$script"
+xdotool windowactivate --sync "$main"
+menu Form1 "&File" "E&xit"
+wait "$program_pid" || fail "the program ended with status $?"
+
 # The first start: Setup opens before the main window, centred on the screen.
 rm "$program/encoder.ini"
 (cd "$work" && exec "$program/encoder") >"$work/program.log" 2>&1 &
