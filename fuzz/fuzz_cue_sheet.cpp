@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!text)
         return 0;
     const SheetWav wav{u"Album.wav"_s, qint64(rate) * 4000, rate};
-    (void)CueSheetNames(text->text, wav.name);
+    (void)CueSheetFiles(text->text);
+    (void)LooksLikeLabelFile(text->text);
     (void)ReadCueSheet(text->text, wav, (data[1] & 0x80) != 0);
     (void)ReadLabelFile(text->text, wav);
     return 0;

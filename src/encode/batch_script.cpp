@@ -140,7 +140,6 @@ ScriptPlan BuildScriptPlan(const EncodeRequest &request, const ShortPathFunction
             part.imageFrames = frames;
             part.image = plan.images.size();
             part.trackNumber = track.number;
-            part.lastTrack = t + 1 == tracks.size();
             image.groups << plan.groups.size();
             plan.groups.append(part);
         }

@@ -71,7 +71,6 @@ struct ScriptGroup {
     qint64 imageFrames = 0; // all the image's frames
     qsizetype image = -1;
     int trackNumber = 0;
-    bool lastTrack = false; // runs to the WAV's end
 };
 
 // An image WAV whose tracks are groups of their own: it is deleted only once

@@ -2,6 +2,8 @@
 
 #include "tag/wav_tag_text.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 QString TrackTimeText(qint64 frames, int sampleRate)
@@ -12,12 +14,25 @@ QString TrackTimeText(qint64 frames, int sampleRate)
         + QString::number(hundredths % 100).rightJustified(2, u'0');
 }
 
+namespace {
+
+QString twoDigits(int number)
+{
+    return QString::number(number).rightJustified(2, u'0');
+}
+
+// A track's title, "Track NN" where the sheet gives none.
+QString titleOf(int number, const QString &title)
+{
+    const QString simple = title.simplified();
+    return simple.isEmpty() ? u"Track "_s + twoDigits(number) : simple;
+}
+
+} // namespace
+
 QString TrackMp3Name(int number, const QString &title, bool fatDestination)
 {
-    const QString digits = QString::number(number).rightJustified(2, u'0');
-    QString name = title.simplified();
-    if (name.isEmpty())
-        name = u"Track "_s + digits;
+    QString name = titleOf(number, title);
     for (QChar &c : name) {
         if (c == u'/' || c.unicode() < 0x20
             || (fatDestination && QStringView(u"\"*:<>?\\|").contains(c)))
@@ -30,7 +45,7 @@ QString TrackMp3Name(int number, const QString &title, bool fatDestination)
     constexpr qsizetype LongestTitle = 120;
     if (name.size() > LongestTitle)
         name = name.left(LongestTitle).trimmed();
-    return digits + u" - "_s + name + u".mp3"_s;
+    return twoDigits(number) + u" - "_s + name + u".mp3"_s;
 }
 
 QList<ImageTrack> ImageTracksFor(const TrackSheet &sheet, const QString &cover,
@@ -42,10 +57,8 @@ QList<ImageTrack> ImageTracksFor(const TrackSheet &sheet, const QString &cover,
         disc += u'/' + sheet.discTotal;
     QList<ImageTrack> tracks;
     for (const SheetTrack &track : sheet.tracks) {
-        const QString title =
-            track.title.isEmpty() ? u"Track "_s + QString::number(track.number).rightJustified(2, u'0')
-                                  : track.title;
-        const TagFields fields{TagFieldText(title),         TagFieldText(track.performer),
+        const TagFields fields{TagFieldText(titleOf(track.number, track.title)),
+                               TagFieldText(track.performer),
                                TagFieldText(sheet.album),   TagFieldText(sheet.date),
                                genre,                       TagFieldText(sheet.comment)};
         ImageTrack image;
@@ -64,6 +77,25 @@ QList<ImageTrack> ImageTracksFor(const TrackSheet &sheet, const QString &cover,
         image.extras.composer = TagFieldText(track.songwriter);
         image.extras.isrc = TagFieldText(track.isrc);
         tracks.append(image);
+    }
+    return tracks;
+}
+
+QList<ImageTrack> WithTagsOf(QList<ImageTrack> tracks, const QList<ImageTrack> &tagged)
+{
+    const bool same = std::equal(tracks.begin(), tracks.end(), tagged.begin(), tagged.end(),
+                                 [](const ImageTrack &a, const ImageTrack &b) {
+                                     return a.firstFrame == b.firstFrame && a.endFrame == b.endFrame;
+                                 });
+    if (!same)
+        return tracks;
+    for (qsizetype t = 0; t < tracks.size(); ++t) {
+        tracks[t].entry = tagged[t].entry;
+        tracks[t].extras.whole = tagged[t].extras.whole;
+        tracks[t].extras.track = tagged[t].extras.track;
+        tracks[t].extras.disc = tagged[t].extras.disc;
+        if (!tagged[t].extras.cover.isEmpty())
+            tracks[t].extras.cover = tagged[t].extras.cover;
     }
     return tracks;
 }

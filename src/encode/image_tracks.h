@@ -17,6 +17,12 @@
 QList<ImageTrack> ImageTracksFor(const TrackSheet &sheet, const QString &cover,
                                  bool fatDestination);
 
+// `tracks` (a sheet's) with the tags of `tagged` (the same sheet's tracks as
+// Tag Selected Files tagged them), while both are the same tracks, frame for
+// frame; else `tracks` as they are. The sheet's album artist, composer and
+// ISRC stay; a cover `tagged` does not name is `tracks`' own.
+QList<ImageTrack> WithTagsOf(QList<ImageTrack> tracks, const QList<ImageTrack> &tagged);
+
 // A track's time as players show it: "3:12.40" (minutes, seconds, hundredths).
 QString TrackTimeText(qint64 frames, int sampleRate);
 

@@ -62,7 +62,7 @@ QStringList EncoderRangeWords(const ScriptGroup &group)
     if (group.image < 0)
         return {};
     QStringList words{u"-from"_s, QString::number(group.firstFrame)};
-    if (!group.lastTrack)
+    if (group.endFrame < group.imageFrames) // the last track runs to the WAV's end
         words << u"-to"_s << QString::number(group.endFrame);
     return words;
 }

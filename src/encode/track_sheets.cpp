@@ -7,9 +7,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
-#include <QRegularExpression>
 
 #include <fcntl.h>
 
@@ -45,13 +43,6 @@ SheetFile readSheetFile(const QString &directory, const QString &name, const QBy
 QString baseName(const QString &fileName)
 {
     return fileName.left(fileName.lastIndexOf(u'.'));
-}
-
-// An Audacity label file begins with a label: "start<TAB>end".
-bool looksLikeLabels(const SheetText &text)
-{
-    static const QRegularExpression label(u"^\\s*\\d+(\\.\\d+)?\\s*\\t\\s*\\d+(\\.\\d+)?"_s);
-    return label.match(text.text).hasMatch();
 }
 
 FoundSheet readFor(const QString &directory, const SheetFile &sheet, const QString &wavName,
@@ -98,34 +89,42 @@ QList<std::optional<FoundSheet>> FindTrackSheets(const QString &directory,
                                                  const QByteArray &codePage)
 {
     QList<std::optional<FoundSheet>> found(wavNames.size());
+    const QStringList lists = QDir(directory).entryList({u"*.cue"_s, u"*.txt"_s}, QDir::Files,
+                                                        QDir::Name | QDir::IgnoreCase);
+    if (lists.isEmpty())
+        return found; // most folders hold no track list, and this runs for every one shown
     QHash<QString, qsizetype> byBaseName; // case-folded base name -> index
-    for (qsizetype i = 0; i < wavNames.size(); ++i)
+    QHash<QString, qsizetype> byName;     // case-folded name -> index
+    for (qsizetype i = 0; i < wavNames.size(); ++i) {
         byBaseName.insert(baseName(wavNames[i]).toCaseFolded(), i);
+        byName.insert(wavNames[i].toCaseFolded(), i);
+    }
 
-    const QFileInfoList cues = QDir(directory).entryInfoList({u"*.cue"_s}, QDir::Files,
-                                                             QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo &info : cues) {
-        const SheetFile sheet = readSheetFile(directory, info.fileName(), codePage);
+    for (const QString &name : lists) {
+        if (!name.endsWith(u".cue"_s, Qt::CaseInsensitive))
+            continue;
+        const SheetFile sheet = readSheetFile(directory, name, codePage);
         bool namesOne = false;
-        for (qsizetype i = 0; i < wavNames.size() && sheet.text; ++i) {
-            if (!found[i] && CueSheetNames(sheet.text->text, wavNames[i])) {
-                found[i] = readFor(directory, sheet, wavNames[i], false, false);
+        for (const QString &file : sheet.text ? CueSheetFiles(sheet.text->text) : QStringList()) {
+            const auto wav = byName.constFind(file);
+            if (wav != byName.cend() && !found[*wav]) {
+                found[*wav] = readFor(directory, sheet, wavNames[*wav], false, false);
                 namesOne = true;
             }
         }
-        const auto own = byBaseName.constFind(baseName(info.fileName()).toCaseFolded());
+        const auto own = byBaseName.constFind(baseName(name).toCaseFolded());
         if (!namesOne && own != byBaseName.cend() && !found[*own])
             found[*own] = readFor(directory, sheet, wavNames[*own], true, false);
     }
-    for (qsizetype i = 0; i < wavNames.size(); ++i) {
-        if (found[i])
+    for (const QString &name : lists) {
+        const auto own = byBaseName.constFind(baseName(name).toCaseFolded());
+        // Only the WAV's own name with ".txt", and only where no cue sheet spoke.
+        if (!name.endsWith(u".txt"_s) || own == byBaseName.cend() || found[*own]
+            || baseName(wavNames[*own]) + u".txt"_s != name)
             continue;
-        const QString labels = baseName(wavNames[i]) + u".txt"_s;
-        if (!QFileInfo(QDir(directory).filePath(labels)).isFile())
-            continue;
-        const SheetFile sheet = readSheetFile(directory, labels, codePage);
-        if (sheet.text && looksLikeLabels(*sheet.text))
-            found[i] = readFor(directory, sheet, wavNames[i], true, true);
+        const SheetFile sheet = readSheetFile(directory, name, codePage);
+        if (sheet.text && LooksLikeLabelFile(sheet.text->text))
+            found[*own] = readFor(directory, sheet, wavNames[*own], true, true);
     }
     return found;
 }

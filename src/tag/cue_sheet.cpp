@@ -196,6 +196,15 @@ qint64 sampleFrames(qint64 numerator, qint64 denominator, int rate)
     return (numerator * rate * 2 + denominator) / (denominator * 2);
 }
 
+// A label: start and end in seconds (the start's whole seconds and its
+// fraction captured), then its text, by tabs.
+const QRegularExpression &labelLine()
+{
+    static const QRegularExpression label(
+        u"^\\s*(\\d{1,9})(?:\\.(\\d+))?\\s*\\t\\s*\\d+(?:\\.\\d+)?\\s*(?:\\t(.*))?$"_s);
+    return label;
+}
+
 struct CdDeleter {
     void operator()(Cd *cd) const { cd_delete(cd); }
 };
@@ -231,12 +240,18 @@ QString placeTracks(TrackSheet &sheet, const QList<qint64> &starts, const QList<
 
 } // namespace
 
-bool CueSheetNames(const QString &text, const QString &wavName)
+QStringList CueSheetFiles(const QString &text)
 {
-    const Scan scan = scanSheet(text);
-    return std::any_of(scan.files.begin(), scan.files.end(), [&wavName](const ScannedFile &file) {
-        return baseName(file.name).compare(wavName, Qt::CaseInsensitive) == 0;
-    });
+    QStringList names;
+    for (const ScannedFile &file : scanSheet(text).files)
+        names << baseName(file.name).toCaseFolded();
+    return names;
+}
+
+bool LooksLikeLabelFile(const QString &text)
+{
+    const QString first = text.section(u'\n', 0, 0).remove(u'\r');
+    return labelLine().match(first).hasMatch();
 }
 
 SheetReading ReadCueSheet(const QString &text, const SheetWav &wav, bool anyFile)
@@ -302,8 +317,7 @@ SheetReading ReadCueSheet(const QString &text, const SheetWav &wav, bool anyFile
 
 SheetReading ReadLabelFile(const QString &text, const SheetWav &wav)
 {
-    static const QRegularExpression label(
-        u"^\\s*(\\d{1,9})(?:\\.(\\d+))?\\s*\\t\\s*\\d+(?:\\.\\d+)?\\s*(?:\\t(.*))?$"_s);
+    const QRegularExpression &label = labelLine();
     TrackSheet sheet;
     QList<qint64> starts;
     QList<int> lines;

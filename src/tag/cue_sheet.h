@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -63,9 +64,13 @@ struct SheetWav {
 // its own between calls: one thread only.
 SheetReading ReadCueSheet(const QString &text, const SheetWav &wav, bool anyFile);
 
-// Whether one of the sheet's FILE lines names `wavName` as `ReadCueSheet`
-// compares them; a text that is no cue sheet names none.
-bool CueSheetNames(const QString &text, const QString &wavName);
+// The files a sheet's FILE lines name, without folder and case-folded, as
+// `ReadCueSheet` compares them with a WAV's name; none for a text that is no
+// cue sheet.
+QStringList CueSheetFiles(const QString &text);
+
+// Whether a text begins as an Audacity label file does: "start<TAB>end".
+bool LooksLikeLabelFile(const QString &text);
 
 // Reads an Audacity label file (one "start <tab> end <tab> label" line per
 // label, seconds with a decimal point) as a track list for `wav`: each label

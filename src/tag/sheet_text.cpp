@@ -1,5 +1,6 @@
 #include "sheet_text.h"
 
+#include <QLocale>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -72,6 +73,11 @@ QByteArray CodePageForLanguage(const QString &language)
             return page;
     }
     return "windows-1252";
+}
+
+QByteArray UserCodePage()
+{
+    return CodePageForLanguage(QLocale::system().uiLanguages().value(0).replace(u'-', u'_'));
 }
 
 QList<QByteArray> SheetCodePages()

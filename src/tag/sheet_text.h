@@ -27,6 +27,9 @@ std::optional<SheetText> DecodeSheetText(QByteArrayView bytes, const QByteArray 
 // Windows-1252 for the languages of Western Europe and any other.
 QByteArray CodePageForLanguage(const QString &language);
 
+// The code page for the user's first language (the system's).
+QByteArray UserCodePage();
+
 // The code pages a user may choose among, in the order offered.
 QList<QByteArray> SheetCodePages();
 

@@ -30,7 +30,6 @@
 #include <QHash>
 #include <QLabel>
 #include <QLayout>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -284,7 +283,7 @@ void Form1::Dir1_Change()
     for (int i = 0; i < File1->count(); ++i)
         names << File1->name(i);
     const QList<std::optional<FoundSheet>> sheets =
-        FindTrackSheets(Dir1->path(), names, userCodePage());
+        FindTrackSheets(Dir1->path(), names, UserCodePage());
     for (int i = 0; i < int(sheets.size()); ++i) {
         if (!sheets[i])
             continue;
@@ -327,13 +326,6 @@ EncodeRequest Form1::encodeRequest() const
     return request;
 }
 
-// A sheet that names no encoding was most likely written on a system in the
-// user's language.
-QByteArray Form1::userCodePage()
-{
-    return CodePageForLanguage(QLocale::system().uiLanguages().value(0).replace(u'-', u'_'));
-}
-
 bool Form1::chooseTracks(EncodeRequest &request)
 {
     if (!HasSelection(request.files))
@@ -342,7 +334,7 @@ bool Form1::chooseTracks(EncodeRequest &request)
     for (const ListedFile &file : request.files)
         names << file.name;
     const QList<std::optional<FoundSheet>> sheets =
-        FindTrackSheets(request.directory, names, userCodePage());
+        FindTrackSheets(request.directory, names, UserCodePage());
     const bool fat = IsOnFatFileSystem(request.destination);
     const QString foundCover = FindCover(request.directory);
     request.tracks = QList<QList<ImageTrack>>(request.files.size());
@@ -353,11 +345,9 @@ bool Form1::chooseTracks(EncodeRequest &request)
         // A track of a per-track rip stays one MP3, with the sheet's tags
         // where its entry has none of its own.
         if (sheet && sheet->wholeFile()) {
-            if (request.entries.value(i).trimmed().isEmpty() && i < request.entries.size()) {
+            if (i < request.extras.size() && request.entries[i].trimmed().isEmpty()) {
                 const ImageTrack track = ImageTracksFor(*sheet, foundCover, fat).constFirst();
                 request.entries[i] = track.entry;
-                while (request.extras.size() <= i)
-                    request.extras.append(TagExtras{});
                 request.extras[i] = track.extras;
             }
             continue;
@@ -372,34 +362,12 @@ bool Form1::chooseTracks(EncodeRequest &request)
         const QString cover = chosen.isEmpty() ? foundCover : chosen;
         // Read in another code page, the sheet's titles are new: tags given
         // to the old ones no longer stand for them.
+        const QList<ImageTrack> tracks = ImageTracksFor(*dialog.sheet().reading.sheet, cover, fat);
         request.tracks[i] = dialog.sheet().encoding == sheets[i]->encoding
-            ? tracksOf(int(i), dialog.sheet(), cover)
-            : ImageTracksFor(*dialog.sheet().reading.sheet, cover, fat);
+            ? WithTagsOf(tracks, List1Tracks.value(i))
+            : tracks;
     }
     return true;
-}
-
-QList<ImageTrack> Form1::tracksOf(int index, const FoundSheet &sheet, const QString &cover) const
-{
-    QList<ImageTrack> tracks =
-        ImageTracksFor(*sheet.reading.sheet, cover, IsOnFatFileSystem(Destination));
-    const QList<ImageTrack> tagged = List1Tracks.value(index);
-    const bool same = tagged.size() == tracks.size()
-        && std::equal(tagged.begin(), tagged.end(), tracks.begin(),
-                      [](const ImageTrack &a, const ImageTrack &b) {
-                          return a.firstFrame == b.firstFrame && a.endFrame == b.endFrame;
-                      });
-    if (!same)
-        return tracks;
-    for (qsizetype t = 0; t < tracks.size(); ++t) {
-        tracks[t].entry = tagged[t].entry;
-        tracks[t].extras.whole = tagged[t].extras.whole;
-        tracks[t].extras.track = tagged[t].extras.track;
-        tracks[t].extras.disc = tagged[t].extras.disc;
-        if (!tagged[t].extras.cover.isEmpty())
-            tracks[t].extras.cover = tagged[t].extras.cover;
-    }
-    return tracks;
 }
 
 void Form1::Command1_Click()
@@ -490,7 +458,7 @@ void Form1::TagSelected_Click()
     for (int i = 0; i < File1->count(); ++i)
         names << File1->name(i);
     const QList<std::optional<FoundSheet>> sheets =
-        FindTrackSheets(Dir1->path(), names, userCodePage());
+        FindTrackSheets(Dir1->path(), names, UserCodePage());
     QList<int> indexes;
     QList<int> trackRows; // per row: the image's track, or -1
     QList<AlbumFile> files;
@@ -510,7 +478,9 @@ void Form1::TagSelected_Click()
                           {}, {}});
             continue;
         }
-        const QList<ImageTrack> tracks = tracksOf(i, *sheet, {});
+        const QList<ImageTrack> tracks =
+            WithTagsOf(ImageTracksFor(*sheet->reading.sheet, {}, IsOnFatFileSystem(Destination)),
+                       List1Tracks.value(i));
         images.insert(i, tracks);
         for (qsizetype t = 0; t < tracks.size(); ++t) {
             const ImageTrack &track = tracks[t];

@@ -137,10 +137,7 @@ private:
     // encoded as its tracks or whole, and gives `request` those tracks;
     // false when the user cancelled.
     bool chooseTracks(EncodeRequest &request);
-    static QByteArray userCodePage();
-    // The tracks of listed file `index` with `sheet`: as Tag Selected Files
-    // tagged them, while they are the sheet's, else as the sheet says.
-    QList<ImageTrack> tracksOf(int index, const FoundSheet &sheet, const QString &cover) const;
+
 
     ScriptStarter m_starter;
     // Relative paths in the settings lie below the directory the program
