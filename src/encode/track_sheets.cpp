@@ -3,7 +3,6 @@
 #include "tag/sheet_text.h"
 
 #include "base/regular_file.h"
-#include "base/shown_name.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,13 +75,6 @@ FoundSheet readFor(const QString &directory, const SheetFile &sheet, const QStri
 }
 
 } // namespace
-
-QString FoundSheet::problem() const
-{
-    if (reading.problem.isEmpty())
-        return {};
-    return ShownName(sheetName) + u": "_s + reading.problem;
-}
 
 QList<std::optional<FoundSheet>> FindTrackSheets(const QString &directory,
                                                  const QStringList &wavNames,

@@ -18,9 +18,6 @@ struct FoundSheet {
     bool codePage = false; // the sheet names no encoding: `encoding` was chosen
     SheetReading reading;  // its tracks for this WAV, or why it cannot be used
     WavAudio audio;
-    // What a person is told when the sheet cannot be used: its name, the
-    // line, the reason, and that the WAV is encoded whole.
-    QString problem() const;
 };
 
 // For each of `wavNames` (the listed WAVs of `directory`), the sheet that

@@ -172,7 +172,7 @@ private Q_SLOTS:
                 for (const SheetTrack &track : sheet->reading.sheet->tracks)
                     said += u' ' + QString::number(track.number).rightJustified(2, u'0');
             } else if (sheet) {
-                said = sheet->problem();
+                said = sheet->sheetName + u": "_s + sheet->reading.problem;
             }
             seen << said;
         }
