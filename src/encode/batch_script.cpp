@@ -126,8 +126,7 @@ ScriptPlan BuildScriptPlan(const EncodeRequest &request, const ShortPathFunction
         // encoder's short name would be one for all of them).
         ScriptImage image{file.name, shortWavPath, {}};
         const qint64 frames = tracks.last().endFrame;
-        for (qsizetype t = 0; t < tracks.size(); ++t) {
-            const ImageTrack &track = tracks[t];
+        for (const ImageTrack &track : tracks) {
             ScriptGroup part = group;
             part.longMp3Name = track.mp3Name;
             part.longMp3Path = JoinPath(request.destination, track.mp3Name, separator);
