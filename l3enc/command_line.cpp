@@ -55,6 +55,10 @@ ParsedCommandLine ParseEncoderArguments(const std::vector<std::string> &argument
             if (!quality || *quality > 9)
                 return problem("-V needs a quality from 0 (best) to 9 (smallest)");
             options.vbrQuality = int(*quality);
+        } else if (word == "-replaygain") {
+            if (++i == arguments.size() || arguments[i].empty())
+                return problem("-replaygain needs the file its loudness measurement goes to");
+            options.loudnessPath = arguments[i];
         } else if (word == "-from" || word == "-to") {
             const std::optional<std::int64_t> frame =
                 ++i < arguments.size() ? frameNumber(arguments[i]) : std::nullopt;
@@ -76,6 +80,7 @@ ParsedCommandLine ParseEncoderArguments(const std::vector<std::string> &argument
 std::string EncoderUsage()
 {
     return "Usage: L3ENC INPUT.wav OUTPUT.mp3 -br BITS|-V Q [-dm] [-hq] [-crc] [-from N] [-to N]\n"
+           "             [-replaygain FILE]\n"
            "Encodes a WAV file to an MP3.\n"
            "  -br BITS  bitrate in bits per second, 8000 to 320000 (128000 is 128 kbit/s)\n"
            "  -V Q      variable bitrate instead, LAME's quality 0 (best) to 9 (smallest)\n"
@@ -84,6 +89,8 @@ std::string EncoderUsage()
            "  -crc      CRC error protection in every frame\n"
            "  -from N   start at sample frame N (0 is the first)\n"
            "  -to N     end before sample frame N (the WAV's end without it)\n"
+           "  -replaygain FILE  measure the loudness (ITU-R BS.1770) of what is encoded,\n"
+           "            for ReplayGain, into FILE: its sample peak and its 400 ms blocks\n"
            "Exit status: 0 done, 1 failed (the output path as it was), 2 usage,\n"
            "  3 MP3 made, but the WAV is not safe to delete (incomplete, still being\n"
            "  written, or changed while it was read; the reason is printed).\n"

@@ -6,7 +6,7 @@
 #include <vector>
 
 // L3ENC <input.wav> <output.mp3> (-br <bits/s> | -V <quality>) [-dm] [-hq] [-crc]
-//       [-from <frame>] [-to <frame>]
+//       [-from <frame>] [-to <frame>] [-replaygain <file>]
 struct EncoderOptions {
     std::string input;
     std::string output;
@@ -20,6 +20,8 @@ struct EncoderOptions {
     std::int64_t from = 0;
     std::int64_t to = -1;
     bool range() const { return from != 0 || to >= 0; }
+    // Where the loudness of what was encoded goes, for ReplayGain; empty: none.
+    std::string loudnessPath;
 };
 
 inline constexpr int LowestBitrate = 8000;

@@ -1,5 +1,6 @@
 // L3ENC: encodes one WAV file (or a range of its frames) to a constant-bitrate MP3.
-//   L3ENC <input.wav> <output.mp3> -br <bits/s> [-dm] [-hq] [-crc] [-from N] [-to N]
+//   L3ENC <input.wav> <output.mp3> -br <bits/s>|-V <quality> [-dm] [-hq] [-crc]
+//         [-from N] [-to N] [-replaygain FILE]
 // Exit status: 0 done, 1 failed (the output path as it was), 2 usage,
 // 3 made from a WAV that is not safe to delete (incomplete, still being
 // written, or changed while it was read).
@@ -9,6 +10,7 @@
 
 #include "command_line.h"
 #include "file_identity.h"
+#include "loudness_meter.h"
 #include "mp3_encoder.h"
 #include "pending_output.h"
 #include "progress.h"
@@ -19,6 +21,7 @@
 
 #include <lame/lame.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <algorithm>
@@ -64,6 +67,19 @@ void writeReceipt(const std::string &line)
         std::fprintf(receipt, "%s\n", line.c_str());
         std::fclose(receipt);
     }
+}
+
+bool writeLoudness(const std::string &path, const std::string &text, std::string &error)
+{
+    std::FILE *file = std::fopen(path.c_str(), "we");
+    const bool written = file && std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    if (!written)
+        error = std::string("cannot write the loudness measurement: ") + std::strerror(errno);
+    if (file && std::fclose(file) != 0 && written) {
+        error = std::string("cannot write the loudness measurement: ") + std::strerror(errno);
+        return false;
+    }
+    return written;
 }
 
 // libsndfile's notes, word for word (its numbers as *), that say it stopped
@@ -151,9 +167,11 @@ bool skipTo(SNDFILE *file, std::int64_t frame, std::vector<Sample> &samples, int
 }
 
 // The frames of `range` read, or -1 when the MP3 data could not be written.
+// The meter, when there is one, measures what the encoder was given.
 template <typename Sample>
 std::int64_t encodeAll(const WavInput &input, const Range &range, Mp3Encoder &encoder,
-                       std::FILE *output, Progress &progress, std::string &error)
+                       LoudnessMeter *meter, std::FILE *output, Progress &progress,
+                       std::string &error)
 {
     const int channels = input.format().channels;
     std::vector<Sample> samples(std::size_t(FramesPerRead) * std::size_t(channels));
@@ -169,6 +187,8 @@ std::int64_t encodeAll(const WavInput &input, const Range &range, Mp3Encoder &en
              > 0;) {
         if (!encoder.encode(samples.data(), int(frames), output, error))
             return -1;
+        if (meter)
+            meter->add(samples.data(), frames);
         framesDone += frames;
         progress.update(framesDone);
     }
@@ -201,6 +221,11 @@ int encode(const EncoderOptions &options)
     if (!CheckReplaceableOutput(options.output, input.identity(), error))
         return fail(options.output, error);
 
+    LoudnessMeter meter;
+    const bool measuring = !options.loudnessPath.empty();
+    if (measuring && !meter.start(format.samplerate, format.channels, error))
+        return fail(options.input, error);
+
     PendingOutput output;
     if (!output.create(options.output, error))
         return fail(options.output, error);
@@ -210,8 +235,10 @@ int encode(const EncoderOptions &options)
     Progress progress(ShownName(std::filesystem::path(options.input).filename().string()),
                       range.to - range.from, format.samplerate);
     const std::int64_t framesRead = sixteenBit
-        ? encodeAll<short>(input, range, encoder, output.stream(), progress, error)
-        : encodeAll<float>(input, range, encoder, output.stream(), progress, error);
+        ? encodeAll<short>(input, range, encoder, measuring ? &meter : nullptr, output.stream(),
+                           progress, error)
+        : encodeAll<float>(input, range, encoder, measuring ? &meter : nullptr, output.stream(),
+                           progress, error);
     if (framesRead < 0)
         return fail(options.output, error);
     if (sf_error(input.file()) != SF_ERR_NO_ERROR)
@@ -222,6 +249,10 @@ int encode(const EncoderOptions &options)
     // Damaged samples: the WAV may still be worth repairing.
     if (doubt.empty() && encoder.silencedSamples() > 0)
         doubt = "it holds damaged samples (not numbers, or far beyond full scale)";
+    // Asked for and not written, the measurement fails the encode: an MP3
+    // without the loudness its tags are to carry is not what was asked for.
+    if (measuring && !writeLoudness(options.loudnessPath, meter.report(), error))
+        return fail(options.loudnessPath, error);
     if (!encoder.finish(output.stream(), error) || !output.commit(error))
         return fail(options.output, error);
     progress.finish(framesRead);

@@ -8,14 +8,14 @@ set -eu
 packages=$(sed 's/#.*//' <<'END'
 cmake ninja-build g++ pkg-config                         # the build
 qt6-base-dev libgl-dev                                   # Qt
-libmp3lame-dev libsndfile1-dev                           # L3ENC
+libmp3lame-dev libsndfile1-dev libebur128-dev            # L3ENC, its loudness meter
 libtag1-dev                                              # the MP3s' ID3v2 tags, the WAVs' tags
 libcue-dev                                               # the cue sheets beside CD images
 libbenchmark-dev                                         # the benchmarks
 xterm xfonts-base                                        # the encoding window, its fonts
 python3                                                  # tests: WAVs, fuzzing
 sox ffmpeg                                               # tests: WAVs written by real tools
-lame                                                     # tests: L3ENC's VBR against lame -V
+lame loudgain                                            # tests: VBR against lame -V, ReplayGain against loudgain
 python3-mutagen gstreamer1.0-plugins-base-apps gstreamer1.0-plugins-good # tests: other readers of the tags
 cuetools                                                 # tests: cue sheets' track starts
 exfatprogs exfat-fuse fuse3 mount util-linux bsdutils    # tests: USB-stick file systems, a terminal

@@ -302,6 +302,14 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>&amp;ReplayGain tags</source>
+        <translation>&amp;ReplayGain-Tags</translation>
+    </message>
+    <message>
+        <source>The loudness of each track and of each album, measured while encoding, so players play them all equally loud (ReplayGain 2.0)</source>
+        <translation>Die Lautheit jedes Titels und jedes Albums, beim Kodieren gemessen, damit Player alle gleich laut abspielen (ReplayGain 2.0)</translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>

@@ -302,6 +302,14 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>&amp;ReplayGain tags</source>
+        <translation>Etiquetas &amp;ReplayGain</translation>
+    </message>
+    <message>
+        <source>The loudness of each track and of each album, measured while encoding, so players play them all equally loud (ReplayGain 2.0)</source>
+        <translation>La sonoridad de cada pista y de cada álbum, medida al codificar, para que los reproductores los reproduzcan todos igual de fuerte (ReplayGain 2.0)</translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>

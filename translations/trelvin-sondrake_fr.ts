@@ -302,6 +302,14 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>&amp;ReplayGain tags</source>
+        <translation>Balises &amp;ReplayGain</translation>
+    </message>
+    <message>
+        <source>The loudness of each track and of each album, measured while encoding, so players play them all equally loud (ReplayGain 2.0)</source>
+        <translation>La sonie de chaque piste et de chaque album, mesurée pendant l&apos;encodage, pour que les lecteurs les jouent tous aussi fort (ReplayGain 2.0)</translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>

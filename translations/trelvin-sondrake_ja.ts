@@ -302,6 +302,14 @@
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>&amp;ReplayGain tags</source>
+        <translation>ReplayGain タグ(&amp;R)</translation>
+    </message>
+    <message>
+        <source>The loudness of each track and of each album, measured while encoding, so players play them all equally loud (ReplayGain 2.0)</source>
+        <translation>各トラックと各アルバムのラウドネスをエンコード中に測定し、プレーヤーがすべて同じ音量で再生できるようにします (ReplayGain 2.0)</translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>

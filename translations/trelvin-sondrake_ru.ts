@@ -302,6 +302,14 @@
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
+    <message>
+        <source>&amp;ReplayGain tags</source>
+        <translation>Теги &amp;ReplayGain</translation>
+    </message>
+    <message>
+        <source>The loudness of each track and of each album, measured while encoding, so players play them all equally loud (ReplayGain 2.0)</source>
+        <translation>Громкость каждой дорожки и каждого альбома, измеренная при кодировании, чтобы проигрыватели воспроизводили всё одинаково громко (ReplayGain 2.0)</translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>

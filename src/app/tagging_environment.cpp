@@ -15,6 +15,23 @@ constexpr char16_t Prefix[] = u"SONDRAKE_";
 // No receipt is longer than a line of numbers and a short reason.
 constexpr qsizetype LongestReceipt = 4096;
 
+// A measurement takes some 16 bytes for every 100 ms: a day of audio.
+constexpr qint64 LongestMeasurement = qint64(16) * 10 * 86400;
+
+// The ReplayGain values of the measurement at `path`; none where it finds
+// nothing to measure (silence, under 0.4 s). `problem` says why it could
+// not be read.
+std::optional<ReplayGainValues> measuredGain(const QString &path, QString &problem)
+{
+    const RegularFile file = OpenRegularFile(QFile::encodeName(path), O_RDONLY);
+    const LoudnessReading reading = file.descriptor && file.size <= LongestMeasurement
+        ? ReadLoudness(ReadAt(file.descriptor.get(), 0, file.size))
+        : LoudnessReading{};
+    if (!reading.valid)
+        problem = u"ReplayGain not written: no loudness measurement in \"%1\""_s.arg(path);
+    return reading.values;
+}
+
 } // namespace
 
 TaggingEnvironment ReadTaggingEnvironment(const QProcessEnvironment &environment)
@@ -47,7 +64,12 @@ TaggingEnvironment ReadTaggingEnvironment(const QProcessEnvironment &environment
         if (picture.failure.isEmpty())
             order.cover = std::move(picture);
         else
-            tagging.coverProblem = picture.failure;
+            tagging.problem = u"cover not embedded: "_s + picture.failure;
+    }
+    for (const auto &[name, gain] : {std::pair{u"REPLAYGAIN", &order.trackGain},
+                                     std::pair{u"ALBUM_REPLAYGAIN", &order.albumGain}}) {
+        if (const QString path = value(name); !path.isEmpty() && tagging.problem.isEmpty())
+            *gain = measuredGain(path, tagging.problem);
     }
     tagging.order = std::move(order);
     return tagging;

@@ -35,11 +35,10 @@ int RunTagging(const TagRequest &request, const QString &command, std::FILE *err
     }
     const TaggingEnvironment environment =
         ReadTaggingEnvironment(QProcessEnvironment::systemEnvironment());
-    // A cover asked for and not embedded is a tag not written as asked: the
-    // script then keeps the WAV.
-    if (!environment.coverProblem.isEmpty()) {
-        report(errors, command, request.path,
-               u"tag not written: cover not embedded: "_s + environment.coverProblem);
+    // A cover or a gain asked for and not there is a tag not written as
+    // asked: the script then keeps the WAV.
+    if (!environment.problem.isEmpty()) {
+        report(errors, command, request.path, u"tag not written: "_s + environment.problem);
         return TagNotWritten;
     }
 

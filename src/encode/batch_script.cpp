@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Blanks only: a no-break space or a tab is text the tag can hold.
@@ -44,6 +46,35 @@ TagExtras id3v2For(const QString &entry, const TagExtras &extras)
             CleanWholeTagText(extras.albumArtist),
             CleanWholeTagText(extras.composer),
             CleanWholeTagText(extras.isrc)};
+}
+
+// With ReplayGain, which tagged groups make one album: those with one album
+// text (an image's tracks by their image, whatever their texts say).
+void findAlbums(ScriptPlan &plan)
+{
+    QHash<QString, qsizetype> albumByKey;
+    QList<ScriptAlbum> albums;
+    for (qsizetype i = 0; i < plan.groups.size(); ++i) {
+        const ScriptGroup &group = plan.groups[i];
+        const QString &text = group.id3v2.whole.album;
+        if (!group.fieldBlock || (group.image < 0 && text.isEmpty()))
+            continue;
+        const QString key = group.image >= 0 ? u"image "_s + QString::number(group.image)
+                                             : u"album "_s + text;
+        if (!albumByKey.contains(key)) {
+            albumByKey.insert(key, albums.size());
+            albums.append({group.image >= 0 ? plan.images[group.image].listedName : text, {}});
+        }
+        albums[albumByKey.value(key)].groups << i;
+    }
+    for (const ScriptAlbum &album : albums) {
+        for (const qsizetype g : album.groups) {
+            plan.groups[g].album = album.groups.size() > 1 ? plan.albums.size() : -1;
+            plan.groups[g].aloneInAlbum = album.groups.size() == 1;
+        }
+        if (album.groups.size() > 1)
+            plan.albums.append(album);
+    }
 }
 
 } // namespace
@@ -95,8 +126,13 @@ QStringList NamesFatCannotHold(const ScriptPlan &plan)
 ScriptPlan BuildScriptPlan(const EncodeRequest &request, const ShortPathFunction &shortPath,
                            QChar separator)
 {
-    ScriptPlan plan{request.bitrate,  request.vbrQuality, request.switches, request.appPath,
-                    request.id3v2, {}, {}};
+    ScriptPlan plan;
+    plan.bitrate = request.bitrate;
+    plan.vbrQuality = request.vbrQuality;
+    plan.replayGain = request.replayGain && request.id3v2 != Id3v2Version::None;
+    plan.switches = request.switches;
+    plan.appPath = request.appPath;
+    plan.id3v2 = request.id3v2;
     const QString shortDestination = shortPath(request.destination);
     for (qsizetype i = 0; i < request.files.size(); ++i) {
         const ListedFile &file = request.files[i];
@@ -144,5 +180,7 @@ ScriptPlan BuildScriptPlan(const EncodeRequest &request, const ShortPathFunction
         }
         plan.images.append(image);
     }
+    if (plan.replayGain)
+        findAlbums(plan);
     return plan;
 }

@@ -44,6 +44,7 @@ struct EncodeRequest {
     Id3v2Version id3v2 = Id3v2Version::V2_4;
     QString bitrate;     // "8000" .. "256000"
     int vbrQuality = -1; // 0 (best) to 9 (smallest): a variable bitrate instead; -1: none
+    bool replayGain = false; // ReplayGain tags (with an ID3v2 tag only)
     EncodeSwitches switches;
     QString encoderPath;
     QString destination; // its final separator may be missing (a hand-edited settings file)
@@ -71,6 +72,8 @@ struct ScriptGroup {
     qint64 imageFrames = 0; // all the image's frames
     qsizetype image = -1;
     int trackNumber = 0;
+    qsizetype album = -1;  // which of the plan's albums it is of, for its album gain
+    bool aloneInAlbum = false; // the one track of its album text: its gain is the album's
 };
 
 // An image WAV whose tracks are groups of their own: it is deleted only once
@@ -81,14 +84,23 @@ struct ScriptImage {
     QList<qsizetype> groups; // its tracks' groups, in order
 };
 
+// The tagged files of one album, whose album gain is their loudness together:
+// the selected files with one album text, or the tracks of one image.
+struct ScriptAlbum {
+    QString name;
+    QList<qsizetype> groups; // in order
+};
+
 struct ScriptPlan {
     QString bitrate;
     int vbrQuality = -1; // as the request's
+    bool replayGain = false; // measured and tagged; never without an ID3v2 tag
     EncodeSwitches switches;
     QString appPath;
     Id3v2Version id3v2 = Id3v2Version::V2_4;
     QList<ScriptGroup> groups; // in file-list order, an image's tracks in theirs
     QList<ScriptImage> images;
+    QList<ScriptAlbum> albums; // with ReplayGain only, of two tracks or more
     int jobs = 1;              // groups the sh script runs at once
 };
 

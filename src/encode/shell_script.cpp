@@ -28,7 +28,7 @@ renice -n $(($(nice) + 10)) -p $$ >/dev/null 2>&1
 # for the one printer of groups side by side.
 make_work() {
     work=$(mktemp -d "$1/.TEMP.BAT.XXXXXX" 2>/dev/null) \
-        && mkfifo "$work/slots" "$work/lines" 2>/dev/null && return
+        && mkfifo "$work/slots" "$work/lines" "$work/albums" 2>/dev/null && return
     [ -n "$work" ] && rm -rf "$work"
     return 1
 }
@@ -38,8 +38,9 @@ trap 'rm -rf "$work"' EXIT
 trap 'exit 129' HUP
 trap 'exit 130' INT
 trap 'exit 143' TERM
-exec 3<>"$work/slots" 4<>"$work/lines" || exit 1
+exec 3<>"$work/slots" 4<>"$work/lines" 5<>"$work/albums" || exit 1
 i=0; while [ $i -lt $jobs ]; do echo >&3; i=$((i + 1)); done
+echo >&5
 take_slot() { read -r _ <&3; }
 give_slot() { echo >&3; }
 # show NUMBER TEXT: the file's line. On a terminal, while several run, one
@@ -47,6 +48,7 @@ give_slot() { echo >&3; }
 done=0 running=0 done_bytes=0
 show() {
     case $2 in encoding) running=$((running + 1)) ;;
+    album*) ;;
     *) running=$((running - 1)) done=$((done + 1)); eval "done_bytes=\$((done_bytes + bytes_$1))" ;;
     esac
     eval "name=\$shown_$1"
@@ -134,6 +136,49 @@ image_finished() {
     printf '%s: WAV %s%s\n' "$name" "$wav" "${why:+": $why"}"
     printf '%s %s\n' "$wav" "$why" >"$work/image_$1.result"
 }
+# album_done ALBUM: whether this group's track is the last of its album to
+# end. Its count of tracks still to end is one file, changed only by the
+# holder of the albums' one token.
+album_done() {
+    read -r _ <&5
+    left=
+    read -r left <"$work/album_$1.left"
+    left=$((${left:-0} - 1))
+    echo "$left" >"$work/album_$1.left"
+    echo >&5
+    [ "$left" -eq 0 ]
+}
+# album_pool ALBUM GROUP...: the loudness of all the album's tracks together,
+# if every one of them was made and measured, and any of them holds a block
+# to gate (0.4 s of sound); if not, $why says why not.
+album_pool() {
+    album=$1 why= blocks=
+    shift
+    for g; do
+        outcome= block=
+        [ -r "$work/$g.result" ] && read -r outcome _ <"$work/$g.result"
+        { read -r _ && read -r block; } <"$work/$g.loudness" 2>/dev/null
+        blocks=$blocks$block
+        eval "name=\$shown_$g"
+        [ "$outcome" = made ] && [ -s "$work/$g.loudness" ] && continue
+        why="$name: its MP3 was not made and measured"
+        return 1
+    done
+    [ -n "$blocks" ] || { why="too short or too quiet to measure"; return 1; }
+    for g; do cat -- "$work/$g.loudness" || return 1; done >"$work/album_$album.loudness"
+}
+# album_finished ALBUM TRACKS: the album's line and result; $why says what
+# failed (its tracks then keep their own gain).
+album_finished() {
+    eval "name=\$album_shown_$1"
+    if [ -z "$why" ]; then
+        say "album $name: album gain written to its $2 MP3(s)"
+        printf 'written\n' >"$work/album_$1.result"
+    else
+        say "album $name: album gain NOT written ($why); each MP3 keeps its track gain"
+        printf 'failed %s\n' "$why" >"$work/album_$1.result"
+    fi
+}
 # The summary counts the groups' results by number; where one is missing it
 # says so rather than give a wrong count.
 summary() {
@@ -168,6 +213,19 @@ summary() {
     done
     printf 'Finished: %s of %s MP3(s) made, %s failed%s; %s WAV(s) deleted, %s kept%s.\n' \
         "$made" "$total" "$failed" "${names:+ ($names)}" "$deleted" "$kept" "${reasons:+ ($reasons)}"
+    [ $albums -gt 0 ] || return 0
+    written=0 reasons= i=1
+    while [ $i -le $albums ]; do
+        state= why=
+        [ -r "$work/album_$i.result" ] && read -r state why <"$work/album_$i.result"
+        if [ "$state" = written ]; then
+            written=$((written + 1))
+        else
+            eval "reasons=\"\${reasons:+\$reasons; }\$album_shown_$i: \${why:-not all its tracks ended}\""
+        fi
+        i=$((i + 1))
+    done
+    printf 'Album gain written for %s of %s album(s)%s.\n' "$written" "$albums" "${reasons:+ ($reasons)}"
 }
 # The desktop says when the batch is done, where it has a notification service.
 announce() {
@@ -197,11 +255,19 @@ QString indented(const QString &line)
     return u"    "_s + line;
 }
 
+// The notes of group `number` ("$n" within it) in the run's folder.
+QString workFile(const QString &number, const char16_t *kind)
+{
+    return u"\"$work/"_s + number + u'.' + QStringView(kind) + u'"';
+}
+
 // What the tagging run needs for the ID3v2 tag beyond the trailer's block, as
 // assignments a person can read on the tagging line: the whole texts, track,
-// disc, a cue sheet's album artist, composer and ISRC, and cover, and the
-// receipt it hands on when it replaces the MP3.
-QString id3v2Assignments(const ScriptPlan &plan, const ScriptGroup &group)
+// disc, a cue sheet's album artist, composer and ISRC, and cover, the
+// loudness of the track and of its album, and the receipt it hands on when
+// it replaces the MP3.
+QString id3v2Assignments(const ScriptPlan &plan, const ScriptGroup &group, const QString &number,
+                         const QString &albumLoudness)
 {
     // Set even when no ID3v2 tag is asked for, and every value even when it
     // is empty: the tagging run then takes nothing from the environment.
@@ -218,7 +284,33 @@ QString id3v2Assignments(const ScriptPlan &plan, const ScriptGroup &group)
         {u"ISRC", tag.isrc},           {u"COVER", tag.cover}};
     for (const auto &[name, value] : values)
         words += u"SONDRAKE_"_s + QStringView(name) + u'=' + ShellQuote(value) + u' ';
-    return words + u"SONDRAKE_RECEIPT=\"$work/$n.receipt\" "_s;
+    if (plan.replayGain)
+        words += u"SONDRAKE_REPLAYGAIN="_s + workFile(number, u"loudness")
+            + u" SONDRAKE_ALBUM_REPLAYGAIN="_s + albumLoudness + u' ';
+    else
+        words += u"SONDRAKE_REPLAYGAIN= SONDRAKE_ALBUM_REPLAYGAIN= "_s;
+    return words + u"SONDRAKE_RECEIPT="_s + workFile(number, u"receipt") + u' ';
+}
+
+QString taggingLine(const ScriptPlan &plan, const ScriptGroup &group, const QString &number,
+                    const QString &albumLoudness)
+{
+    return id3v2Assignments(plan, group, number, albumLoudness)
+        + ShellQuote(plan.appPath + u"encoder"_s) + u' ' + ShellQuote(group.longMp3Path) + u' '
+        + ShellQuote(*group.fieldBlock);
+}
+
+// The loudness the group's album gain comes from on its own tagging line: its
+// own where it is an album alone, none (yet) where the album has more tracks.
+QString ownAlbumLoudness(const ScriptGroup &group)
+{
+    return group.aloneInAlbum ? workFile(u"$n"_s, u"loudness") : QString();
+}
+
+// Whether the group's encoder measures its loudness: for the tags only.
+bool measured(const ScriptPlan &plan, const ScriptGroup &group)
+{
+    return plan.replayGain && group.fieldBlock;
 }
 
 QStringList groupLines(const ScriptPlan &plan, const ScriptGroup &group, qsizetype number)
@@ -230,6 +322,8 @@ QStringList groupLines(const ScriptPlan &plan, const ScriptGroup &group, qsizety
     for (const QString &word :
          EncoderRateWords(plan) + EncoderSwitchWords(plan.switches) + EncoderRangeWords(group))
         encoderLine += u' ' + word;
+    if (measured(plan, group))
+        encoderLine += u" -replaygain "_s + workFile(u"$n"_s, u"loudness");
     // Alone, the encoder may update its percentage in place; side by side,
     // its messages are kept for the file's last line.
     if (plan.jobs > 1)
@@ -245,16 +339,19 @@ QStringList groupLines(const ScriptPlan &plan, const ScriptGroup &group, qsizety
         lines << indented(ifMade + u"mv -f -- "_s + ShellQuote(group.shortOutputPath) + u' '
                           + ShellQuote(renamed));
     if (group.fieldBlock)
-        lines << indented(ifMade + id3v2Assignments(plan, group)
-                          + ShellQuote(plan.appPath + u"encoder"_s) + u' ' + mp3 + u' '
-                          + ShellQuote(*group.fieldBlock) + u"; tagged=$?"_s);
+        lines << indented(ifMade + taggingLine(plan, group, u"$n"_s, ownAlbumLoudness(group))
+                          + u"; tagged=$?"_s);
     if (plan.switches.autoDelete && group.image < 0)
         lines << indented(ifMade + u"tagged_as_asked && may_delete "_s + mp3 + u' ' + wav
                           + u" && rm -f -- "_s + wav + u" && deleted=yes"_s);
     // A track leaves its image to the image's own lines, after every group.
     lines << indented(group.image < 0 ? u"finished $status $tagged $deleted"_s
-                                      : u"finished $status $tagged part"_s)
-          << indented(u"give_slot"_s)
+                                      : u"finished $status $tagged part"_s);
+    // The album's last track to end, whichever it is, tags them all with
+    // the album's gain while other files still encode.
+    if (group.album >= 0)
+        lines << indented(u"album_done %1 && album_%1"_s.arg(group.album + 1));
+    lines << indented(u"give_slot"_s)
           << u") & groups=\"$groups $!\""_s;
     return lines;
 }
@@ -284,6 +381,30 @@ QStringList imageLines(const ScriptPlan &plan, const ScriptImage &image, qsizety
     }
     lines << checks + u"rm -f -- "_s + wav + u" && deleted=yes"_s
           << u"image_finished %1 $deleted"_s.arg(number);
+    return lines;
+}
+
+// An album's lines, run by its last track to end: its tracks tagged again,
+// now with the gain of their loudness together.
+QStringList albumLines(const ScriptPlan &plan, const ScriptAlbum &album, qsizetype number)
+{
+    const QString index = QString::number(number);
+    QString groups;
+    for (const qsizetype g : album.groups)
+        groups += u' ' + QString::number(g + 1);
+    QStringList lines{u"echo %1 >\"$work/album_%2.left\""_s.arg(album.groups.size()).arg(index),
+                      u"album_"_s + index + u"() {"_s,
+                      indented(u"album_pool "_s + index + groups + u" && {"_s)};
+    const QString pooled = u"\"$work/album_"_s + index + u".loudness\""_s;
+    for (const qsizetype g : album.groups) {
+        const QString group = QString::number(g + 1);
+        lines << indented(indented(taggingLine(plan, plan.groups[g], group, pooled)
+                                   + u" \\\n            || why=\"${why:+$why; }$shown_"_s + group
+                                   + u": its tag was not written\""_s));
+    }
+    lines << indented(u"}"_s)
+          << indented(u"album_finished "_s + index + u' ' + QString::number(album.groups.size()))
+          << u"}"_s;
     return lines;
 }
 
@@ -328,9 +449,13 @@ QByteArray RenderShellScript(const ScriptPlan &plan)
     for (qsizetype i = 0; i < plan.images.size(); ++i)
         script += u"image_shown_"_s + QString::number(i + 1) + u'='
             + ShellQuote(ShownName(plan.images[i].listedName)) + u'\n';
+    for (qsizetype i = 0; i < plan.albums.size(); ++i)
+        script += u"album_shown_"_s + QString::number(i + 1) + u'=' + ShellQuote(plan.albums[i].name) + u'\n';
     script += u"all_bytes="_s + QString::number(allBytes) + u" images="_s
-        + QString::number(plan.images.size()) + u'\n'
+        + QString::number(plan.images.size()) + u" albums="_s + QString::number(plan.albums.size()) + u'\n'
         + QString::fromUtf16(Functions).replace(u"%1"_s, QString::fromLatin1(SONDRAKE_APP_ID));
+    for (qsizetype i = 0; i < plan.albums.size(); ++i)
+        script += albumLines(plan, plan.albums[i], i + 1).join(u'\n') + u'\n';
     for (const qsizetype i : startOrder(plan))
         script += groupLines(plan, plan.groups[i], i + 1).join(u'\n') + u'\n';
     script += QString::fromUtf16(Ending);

@@ -19,8 +19,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int SettingsLineCount = 8;
+constexpr int SettingsLineCount = 9;
 constexpr char16_t Id3v2Key[] = u"Id3v2 = ";
+constexpr char16_t ReplayGainKey[] = u"ReplayGain = ";
 // No sane settings file comes near this; a huge file is not read whole.
 constexpr qint64 LongestSettingsFile = 1 << 20;
 
@@ -106,6 +107,7 @@ bool ReadSettings(const QString &filePath, Settings &settings, const DirectorySh
         ? Id3v2VersionFromWord(QStringView(id3v2Line).mid(std::size(Id3v2Key) - 1))
               .value_or(Id3v2Version::V2_4)
         : Id3v2Version::V2_4;
+    settings.replayGain = lines.value(8) != QString::fromUtf16(ReplayGainKey) + u"off"_s;
     return true;
 }
 
@@ -123,6 +125,7 @@ QByteArray FormatSettings(const Settings &settings, const QString &lastPath)
         u"[Switches]"_s,
         u"LoadMode ="_s + loadMode,
         QString::fromUtf16(Id3v2Key) + Id3v2VersionWord(settings.id3v2),
+        QString::fromUtf16(ReplayGainKey) + (settings.replayGain ? u"on"_s : u"off"_s),
     };
     return (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8();
 }

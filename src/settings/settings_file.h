@@ -21,12 +21,14 @@
 //   LoadMode = <LoadMode>               11 dropped: written "LoadMode =" + " 0"
 //   Id3v2 = <2.4|2.3|none>              an eighth line, found by its key; an
 //                                        older program reads seven and ignores it
+//   ReplayGain = <on|off>               a ninth, the same
 struct Settings {
     QString encoderPath;
     QString destination;
     qint16 deleteWatch = 1;
     qint16 loadMode = 0;
     Id3v2Version id3v2 = Id3v2Version::V2_4; // missing or unknown: 2.4
+    bool replayGain = true;                  // missing or unknown: on
 };
 
 inline constexpr char16_t SettingsFileName[] = u"encoder.ini";
@@ -38,8 +40,8 @@ using DirectoryShower = std::function<bool(const QString &directory)>;
 // Reads `filePath` into `settings`, value by value in file order. Reading
 // stops at the first failure (no regular file, a missing or short line, a last
 // directory that cannot be shown, a number outside 16 bits); values read
-// before it stay. Gives true when all seven lines were read; the eighth is
-// optional. CRLF, LF and CR
+// before it stay. Gives true when all seven lines were read; the eighth and
+// ninth are optional. CRLF, LF and CR
 // line ends are all accepted.
 bool ReadSettings(const QString &filePath, Settings &settings, const DirectoryShower &showLastPath);
 

@@ -115,6 +115,22 @@ public:
         m_tag.addFrame(frame);
     }
 
+    // Both frames of one ReplayGain kind ("TRACK", "ALBUM"), in place of
+    // any in another letter case (some taggers write them small).
+    void setReplayGain(const std::string &kind, const ReplayGainValues &values)
+    {
+        for (const auto &[what, value] : {std::pair{"_GAIN", values.gain}, {"_PEAK", values.peak}}) {
+            const TagLib::String description("REPLAYGAIN_" + kind + what);
+            const TagLib::ID3v2::FrameList frames = m_tag.frameList("TXXX");
+            for (TagLib::ID3v2::Frame *frame : frames) {
+                const auto *user = dynamic_cast<TagLib::ID3v2::UserTextIdentificationFrame *>(frame);
+                if (user && user->description().upper() == description)
+                    m_tag.removeFrame(frame);
+            }
+            setUserText(description.toCString(), value);
+        }
+    }
+
     void setFrontCover(const std::optional<CoverPicture> &cover)
     {
         using TagLib::ID3v2::AttachedPictureFrame;
@@ -167,6 +183,10 @@ void fillTag(Id3v2Editor &tag, const Id3v1Tag &trailer, const std::optional<Id3v
     }
     if (order && order->cover)
         tag.setFrontCover(order->cover);
+    if (order && order->trackGain)
+        tag.setReplayGain("TRACK", *order->trackGain);
+    if (order && order->albumGain)
+        tag.setReplayGain("ALBUM", *order->albumGain);
 }
 
 // Copies `length` bytes at `offset` of `from` to the position of `to`: in the

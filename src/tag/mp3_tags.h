@@ -3,6 +3,7 @@
 #include "cover_picture.h"
 #include "id3v1_tag.h"
 #include "id3v2_version.h"
+#include "replay_gain.h"
 #include "tag_entries.h"
 
 #include "base/atomic_file.h"
@@ -27,6 +28,9 @@ struct Id3v2Order {
     QString composer;    // TCOM
     QString isrc;        // TSRC
     std::optional<CoverPicture> cover; // the front cover; empty for none
+    // REPLAYGAIN_TRACK_* and _ALBUM_* (TXXX); none keeps the MP3's own.
+    std::optional<ReplayGainValues> trackGain;
+    std::optional<ReplayGainValues> albumGain;
 };
 
 // The text an ID3v2 field holds beside a trailer field written from

@@ -187,7 +187,7 @@ void Form1::Form_Load()
     Destination = WithTrailingSeparator(QDir::homePath());
     DeleteWatch = 1;
 
-    Settings settings{EncoderPath, Destination, DeleteWatch, LoadMode, Id3v2};
+    Settings settings{EncoderPath, Destination, DeleteWatch, LoadMode, Id3v2, ReplayGain};
     const bool complete = ReadSettings(SettingsFilePath(AppPath), settings,
                                        [this](const QString &directory) {
                                            return Dir1->setPath(directory);
@@ -197,6 +197,7 @@ void Form1::Form_Load()
     DeleteWatch = settings.deleteWatch;
     LoadMode = settings.loadMode;
     Id3v2 = settings.id3v2;
+    ReplayGain = settings.replayGain;
     if (!complete)
         Setup_Click();
 }
@@ -205,7 +206,8 @@ void Form1::Form_Unload()
 {
     const QString file = SettingsFilePath(AppPath);
     const Result saved =
-        WriteSettings(file, {EncoderPath, Destination, DeleteWatch, LoadMode, Id3v2}, Dir1->path());
+        WriteSettings(file, {EncoderPath, Destination, DeleteWatch, LoadMode, Id3v2, ReplayGain},
+                      Dir1->path());
     if (!saved)
         showMessage(QMessageBox::Warning, windowTitle(),
                     tr("The settings could not be saved to \"%1\": %2")
@@ -309,6 +311,7 @@ EncodeRequest Form1::encodeRequest() const
     request.entries = List1;
     request.extras = List1Extras;
     request.id3v2 = Id3v2;
+    request.replayGain = ReplayGain;
     for (const BitrateOption &option : BitrateOptions) {
         if ((this->*option.member)->isChecked()) {
             request.bitrate = QString::fromUtf16(option.caption);
@@ -550,7 +553,7 @@ void Form1::Destination1_Click()
 
 void Form1::Setup_Click()
 {
-    Form2 dialog({EncoderPath, LoadMode, DeleteWatch, Id3v2}, this);
+    Form2 dialog({EncoderPath, LoadMode, DeleteWatch, Id3v2, ReplayGain}, this);
     if (!isVisible()) // the first start: no window to centre on yet
         CentreOnScreen(&dialog);
     if (dialog.exec() == QDialog::Accepted) {
@@ -559,6 +562,7 @@ void Form1::Setup_Click()
         LoadMode = chosen.loadMode;
         DeleteWatch = chosen.deleteWatch;
         Id3v2 = chosen.id3v2;
+        ReplayGain = chosen.replayGain;
     }
 }
 

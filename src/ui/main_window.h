@@ -51,6 +51,7 @@ public:
     qint16 LoadMode = 0;
     qint16 DeleteWatch = 1;
     Id3v2Version Id3v2 = Id3v2Version::V2_4; // the MP3s' tag beside the trailer
+    bool ReplayGain = true;                  // ReplayGain in it
 
     // One tag entry per listed file, at the file's index, and beside it what
     // only the ID3v2 tag can carry.

@@ -6,6 +6,7 @@
 #include "form_helpers.h"
 #include "twips.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -17,7 +18,7 @@ Form2::Form2(const SetupValues &current, QWidget *parent)
     : QDialog(parent, DialogFlags), m_values(current)
 {
     setWindowTitle(tr("Setup"));
-    FixClientSizeInTwips(this, 4950, 4395);
+    FixClientSizeInTwips(this, 4950, 4695);
 
     Frame1 = Placed(new QGroupBox(tr("L3Enc Path"), this), 0, 0, 4935, 2505);
     Folders = Placed(new FolderPicker(3135, Frame1), 120, 240, 3135, 2100);
@@ -35,7 +36,7 @@ Form2::Form2(const SetupValues &current, QWidget *parent)
     Option11 = Placed(new QRadioButton(tr("Minimized to Start Bar"), Frame6), 120, 240, 1935, 255);
     Option12 = Placed(new QRadioButton(tr("Normal Window"), Frame6), 2520, 240, 1575, 255);
 
-    Frame7 = Placed(new QGroupBox(tr("ID3v2 tag for today's players"), this), 0, 3090, 4935, 615);
+    Frame7 = Placed(new QGroupBox(tr("ID3v2 tag for today's players"), this), 0, 3090, 4935, 915);
     Option13 = Placed(new QRadioButton(tr("2.&4, UTF-8"), Frame7), 120, 240, 1455, 255);
     Option14 = Placed(new QRadioButton(tr("2.&3, UTF-16"), Frame7), 1680, 240, 1575, 255);
     Option15 = Placed(new QRadioButton(tr("N&one"), Frame7), 3360, 240, 1455, 255);
@@ -43,18 +44,21 @@ Form2::Form2(const SetupValues &current, QWidget *parent)
                          "players and phones read"));
     Option14->setToolTip(tr("The same in UTF-16, for older car stereos and players"));
     Option15->setToolTip(tr("Only the 128-byte ID3v1 tag: 30 Latin-1 characters a field"));
+    Check1 = Placed(new QCheckBox(tr("&ReplayGain tags"), Frame7), 120, 540, 4695, 255);
+    Check1->setToolTip(tr("The loudness of each track and of each album, measured while "
+                          "encoding, so players play them all equally loud (ReplayGain 2.0)"));
 
-    Frame2 = Placed(new QGroupBox(tr("AutoDelete warning messages?"), this), 0, 3705, 2775, 615);
+    Frame2 = Placed(new QGroupBox(tr("AutoDelete warning messages?"), this), 0, 4005, 2775, 615);
     Option1 = Placed(new QRadioButton(tr("Yes (recommended)"), Frame2), 120, 240, 1815, 255);
     Option2 = Placed(new QRadioButton(tr("No"), Frame2), 1920, 240, 615, 255);
 
-    Frame3 = Placed(new QGroupBox(this), 2880, 3705, 2055, 615);
+    Frame3 = Placed(new QGroupBox(this), 2880, 4005, 2055, 615);
     Command3 = Placed(new QPushButton(tr("Okay"), Frame3), 120, 240, 855, 255);
     Command1 = Placed(new QPushButton(tr("Cancel"), Frame3), 960, 240, 975, 255);
     Command3->setDefault(true);
 
     SetTabOrder({Option11, Option12, Command3, Command1, Drive2, Dir2, Option13, Option14, Option15,
-                 Option1, Option2});
+                 Check1, Option1, Option2});
 
     // Opens on the stored directory, whatever file system it lies on; a
     // directory that is gone leaves the lists where they are.
@@ -65,6 +69,10 @@ Form2::Form2(const SetupValues &current, QWidget *parent)
      : current.id3v2 == Id3v2Version::V2_3 ? Option14
                                            : Option15)
         ->setChecked(true);
+    // ReplayGain lives in the ID3v2 tag: without one there is nothing to choose.
+    Check1->setChecked(current.replayGain);
+    Check1->setEnabled(!Option15->isChecked());
+    connect(Option15, &QRadioButton::toggled, Check1, [this](bool none) { Check1->setEnabled(!none); });
     KeepOneTabStop({Option1, Option2});
     KeepOneTabStop({Option13, Option14, Option15});
     KeepOneTabStop({Option11, Option12})->setFocus(); // the first group in the tab order
@@ -80,7 +88,8 @@ void Form2::Command3_Click()
                 qint16(Option1->isChecked() ? 1 : 0),
                 Option13->isChecked()   ? Id3v2Version::V2_4
                 : Option14->isChecked() ? Id3v2Version::V2_3
-                                        : Id3v2Version::None};
+                                        : Id3v2Version::None,
+                Check1->isChecked()};
     accept();
 }
 

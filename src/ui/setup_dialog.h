@@ -7,6 +7,7 @@
 class DirectoryList;
 class DriveList;
 class FolderPicker;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -18,10 +19,12 @@ struct SetupValues {
     qint16 loadMode = 0;    // 1: the script's window starts minimised
     qint16 deleteWatch = 1; // 1: warn when Automatic delete is switched on
     Id3v2Version id3v2 = Id3v2Version::V2_4; // the MP3s' tag beside the trailer
+    bool replayGain = true;                  // ReplayGain in that tag
 };
 
 // The Setup dialog: the encoder's directory, the script's window, the ID3v2
-// tag the MP3s get beside their trailer and the Automatic delete warning. Opens on the values it is given; "Okay" makes
+// tag the MP3s get beside their trailer (with ReplayGain or without) and the
+// Automatic delete warning. Opens on the values it is given; "Okay" makes
 // values() the new ones.
 class Form2 : public QDialog {
     Q_OBJECT
@@ -43,6 +46,7 @@ public:
     QRadioButton *Option13;
     QRadioButton *Option14;
     QRadioButton *Option15;
+    QCheckBox *Check1;
     QGroupBox *Frame2;
     QRadioButton *Option1;
     QRadioButton *Option2;

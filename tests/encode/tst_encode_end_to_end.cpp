@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,6 +41,17 @@ bool runEncode(const EncodeRequest &request)
                                                          : Result::failure(u"did not end"_s);
         });
     return outcome.kind == EncodeOutcome::Kind::Started;
+}
+
+// The first number in a line of `text` that begins with `key`.
+double numberAfter(const QString &text, const QString &key)
+{
+    for (const QString &line : text.split(u'\n')) {
+        if (line.startsWith(key))
+            return line.mid(key.size()).split(QRegularExpression(u"[^-0-9.]"_s), Qt::SkipEmptyParts)
+                .value(0, u"nan"_s).toDouble();
+    }
+    return qQNaN();
 }
 
 } // namespace
@@ -298,6 +310,102 @@ print(t['COMM::eng'] if 'COMM::eng' in t else '')
                      && gstreamer.contains(u"track number: 3\n"_s)
                      && gstreamer.contains(u"image: buffer of 70 bytes, type: image/png"_s),
                  qPrintable(gstreamer));
+    }
+
+    // ReplayGain as measured while encoding, read back by FFmpeg: each
+    // track's gain within 0.05 dB of loudgain's on the same WAV, the album's
+    // of its "Album" line, the sample peak within 0.1 % of sox's.
+    void replayGainAsLoudgainMeasures_data()
+    {
+        QTest::addColumn<QString>("version");
+        QTest::newRow("2.4") << u"2.4"_s;
+        QTest::newRow("2.3") << u"2.3"_s;
+    }
+    void replayGainAsLoudgainMeasures()
+    {
+        QFETCH(QString, version);
+        for (const char *tool : {"loudgain", "sox", "ffprobe"}) {
+            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+                QSKIP("loudgain, sox and ffprobe are needed");
+        }
+        struct Row {
+            QString name;
+            QString album; // "A": the album of three
+            QStringList sox; // its making, after "sox -n"
+        };
+        const Row rows[] = {
+            {u"loud.wav"_s, u"A"_s, {u"-r44100"_s, u"-c2"_s, u"-b16"_s, u"%1"_s, u"synth"_s, u"6"_s, u"pinknoise"_s, u"vol"_s, u"0.8"_s}},
+            {u"quiet.wav"_s, u"A"_s, {u"-r44100"_s, u"-c2"_s, u"-b16"_s, u"%1"_s, u"synth"_s, u"4"_s, u"sine"_s, u"300"_s, u"vol"_s, u"0.02"_s}},
+            {u"mono.wav"_s, u"A"_s, {u"-r44100"_s, u"-c1"_s, u"-b16"_s, u"%1"_s, u"synth"_s, u"3"_s, u"brownnoise"_s, u"vol"_s, u"0.5"_s}},
+            {u"square.wav"_s, u"B"_s, {u"-r44100"_s, u"-c2"_s, u"-b16"_s, u"%1"_s, u"synth"_s, u"2"_s, u"square"_s, u"100"_s, u"norm"_s, u"0"_s}},
+            {u"48k.wav"_s, u"C"_s, {u"-r48000"_s, u"-c2"_s, u"-b16"_s, u"%1"_s, u"synth"_s, u"2.5"_s, u"sine"_s, u"1000"_s, u"vol"_s, u"0.3"_s}},
+            {u"24bit.wav"_s, u"D"_s, {u"-r96000"_s, u"-c2"_s, u"-b24"_s, u"%1"_s, u"synth"_s, u"2"_s, u"whitenoise"_s, u"vol"_s, u"0.1"_s}},
+            {u"float.wav"_s, u"E"_s, {u"-r44100"_s, u"-c2"_s, u"-efloating-point"_s, u"-b32"_s, u"%1"_s, u"synth"_s, u"2"_s, u"sine"_s, u"5000"_s, u"vol"_s, u"0.9"_s}},
+            {u"silence.wav"_s, u"F"_s, {u"-r44100"_s, u"-c2"_s, u"-b16"_s, u"%1"_s, u"trim"_s, u"0"_s, u"2"_s}},
+        };
+        QTemporaryDir dir;
+        EncodeRequest request;
+        request.directory = dir.path();
+        request.bitrate = u"128000"_s;
+        request.replayGain = true;
+        request.id3v2 = *Id3v2VersionFromWord(version);
+        request.encoderPath = QFileInfo(QStringLiteral(L3ENC_PROGRAM)).path();
+        request.destination = dir.path() + u'/';
+        request.appPath = QStringLiteral(APP_PATH);
+        for (const Row &row : rows) {
+            QStringList making = row.sox;
+            making.replaceInStrings(u"%1"_s, dir.filePath(row.name));
+            QCOMPARE(QProcess::execute(u"sox"_s, QStringList{u"-n"_s} + making), 0);
+            request.files.append({row.name, true});
+            request.entries.append(MakeTagEntry({row.name, u"Artist"_s, row.album, {}, {}, {}}));
+        }
+        QVERIFY(runEncode(request));
+
+        const auto tag = [&](const QString &name, const QString &key) {
+            const QString mp3 = dir.filePath(name.chopped(4) + u".mp3"_s);
+            return readBack(u"ffprobe"_s, {u"-v"_s, u"error"_s, u"-show_entries"_s,
+                                           u"format_tags="_s + key, u"-of"_s,
+                                           u"default=nw=1:nk=1"_s, mp3}).trimmed();
+        };
+        const auto loudgain = [&](const QStringList &names) {
+            QStringList paths;
+            for (const QString &name : names)
+                paths << dir.filePath(name);
+            return readBack(u"loudgain"_s, QStringList{u"-q"_s, u"-a"_s, u"-O"_s} + paths);
+        };
+        const auto gainOf = [](const QString &line) { return numberAfter(line, QString()); };
+        for (const Row &row : rows) {
+            const QString measured = loudgain({row.name});
+            const QString gain = tag(row.name, u"REPLAYGAIN_TRACK_GAIN"_s);
+            if (row.name == u"silence.wav"_s) {
+                QVERIFY2(gain.isEmpty(), qPrintable(gain)); // nothing to measure: no gain
+                continue;
+            }
+            // loudgain's columns: file, loudness, range, true peak, ..., gain.
+            const QStringList columns = measured.section(u'\n', 1, 1).split(u'\t');
+            QVERIFY2(columns.size() > 8, qPrintable(measured));
+            QVERIFY2(qAbs(gainOf(gain) - gainOf(columns[8])) <= 0.05,
+                     qPrintable(row.name + u": "_s + gain + u" against "_s + columns[8]));
+            QProcess sox;
+            sox.start(u"sox"_s, {dir.filePath(row.name), u"-n"_s, u"stats"_s});
+            QVERIFY(sox.waitForFinished(60000));
+            const QString stats = QString::fromUtf8(sox.readAllStandardError());
+            const double peak = qMax(qAbs(numberAfter(stats, u"Min level"_s)),
+                                     qAbs(numberAfter(stats, u"Max level"_s)));
+            const double ours = tag(row.name, u"REPLAYGAIN_TRACK_PEAK"_s).toDouble();
+            QVERIFY2(qAbs(ours - peak) <= 0.001 * peak, qPrintable(row.name));
+            // Alone in its album, its gain is the album's.
+            if (row.album != u"A"_s)
+                QCOMPARE(tag(row.name, u"REPLAYGAIN_ALBUM_GAIN"_s), gain);
+        }
+        const QString album = loudgain({u"loud.wav"_s, u"quiet.wav"_s, u"mono.wav"_s});
+        const QStringList albumColumns = album.section(u'\n', 4, 4).split(u'\t');
+        QVERIFY2(albumColumns.size() > 8 && albumColumns[0] == u"Album"_s, qPrintable(album));
+        for (const QString &name : {u"loud.wav"_s, u"quiet.wav"_s, u"mono.wav"_s}) {
+            QVERIFY2(qAbs(gainOf(tag(name, u"REPLAYGAIN_ALBUM_GAIN"_s)) - gainOf(albumColumns[8])) <= 0.05,
+                     qPrintable(name + u": "_s + tag(name, u"REPLAYGAIN_ALBUM_GAIN"_s)));
+            QCOMPARE(tag(name, u"REPLAYGAIN_ALBUM_PEAK"_s), tag(u"loud.wav"_s, u"REPLAYGAIN_TRACK_PEAK"_s));
+        }
     }
 };
 

@@ -66,9 +66,11 @@ private Q_SLOTS:
                                  "SafeMode = 1\r\n"
                                  "[Switches]\r\n"
                                  "LoadMode = 0\r\n"
-                                 "Id3v2 = 2.4\r\n"_ba);
-        QVERIFY(FormatSettings({{}, {}, -3, -2, Id3v2Version::None}, {})
-                    .endsWith("SafeMode = -3\r\n[Switches]\r\nLoadMode =-2\r\nId3v2 = none\r\n"));
+                                 "Id3v2 = 2.4\r\n"
+                                 "ReplayGain = on\r\n"_ba);
+        QVERIFY(FormatSettings({{}, {}, -3, -2, Id3v2Version::None, false}, {})
+                    .endsWith("SafeMode = -3\r\n[Switches]\r\nLoadMode =-2\r\nId3v2 = none\r\n"
+                              "ReplayGain = off\r\n"));
     }
 
     void roundTripOfAllFiveValues()
@@ -123,27 +125,33 @@ private Q_SLOTS:
             << head + "Destination = /d/  \r\nSafeMode = 1\r\n[Switches]\r\nLoadMode = 0\r\n"
             << true << u"/e"_s << u"/d/  "_s << 1 << 0;
     }
-    // The eighth line, which older files lack and older programs ignore.
+    // The eighth and ninth lines, which older files lack and older programs ignore.
     void id3v2Line_data()
     {
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QString>("version");
-        QTest::newRow("2.3") << "Id3v2 = 2.3\r\n"_ba << u"2.3"_s;
-        QTest::newRow("none") << "Id3v2 = none"_ba << u"none"_s;
-        QTest::newRow("missing") << QByteArray() << u"2.4"_s;
-        QTest::newRow("unknown version") << "Id3v2 = 2.5\r\n"_ba << u"2.4"_s;
-        QTest::newRow("another key") << "Id3v1 = none\r\n"_ba << u"2.4"_s;
+        QTest::addColumn<bool>("replayGain");
+        QTest::newRow("2.3") << "Id3v2 = 2.3\r\n"_ba << u"2.3"_s << true;
+        QTest::newRow("none") << "Id3v2 = none"_ba << u"none"_s << true;
+        QTest::newRow("missing") << QByteArray() << u"2.4"_s << true;
+        QTest::newRow("unknown version") << "Id3v2 = 2.5\r\n"_ba << u"2.4"_s << true;
+        QTest::newRow("another key") << "Id3v1 = none\r\n"_ba << u"2.4"_s << true;
+        QTest::newRow("ReplayGain off") << "Id3v2 = 2.3\nReplayGain = off\n"_ba << u"2.3"_s << false;
+        QTest::newRow("ReplayGain on") << "Id3v2 = 2.3\rReplayGain = on"_ba << u"2.3"_s << true;
+        QTest::newRow("ReplayGain unknown") << "Id3v2 = none\r\nReplayGain = 0\r\n"_ba << u"none"_s << true;
     }
     void id3v2Line()
     {
         QFETCH(QByteArray, line);
         QFETCH(QString, version);
+        QFETCH(bool, replayGain);
         writeRaw("[Directories]\r\nEncoderPath = /e\r\nLastPath = /w\r\nDestination = /d/\r\n"
                  "SafeMode = 0\r\n[Switches]\r\nLoadMode = 1\r\n"_ba + line);
         Settings read = startValues();
         read.id3v2 = Id3v2Version::V2_3;
         QVERIFY(ReadSettings(m_file, read, shower()));
         QCOMPARE(Id3v2VersionWord(read.id3v2), version);
+        QCOMPARE(read.replayGain, replayGain);
     }
 
     void readsWhatItCan()

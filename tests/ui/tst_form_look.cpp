@@ -291,6 +291,9 @@ private Q_SLOTS:
             for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
                 if (!qobject_cast<QCheckBox *>(button) && !qobject_cast<QRadioButton *>(button))
                     continue;
+                // What cannot be chosen may look so (ReplayGain without an ID3v2 tag).
+                if (!button->isEnabled())
+                    continue;
                 for (const bool checked : {false, true}) {
                     button->setChecked(checked);
                     if (const int contrast = indicatorContrast(button); contrast < 64)

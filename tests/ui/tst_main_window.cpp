@@ -451,8 +451,11 @@ private Q_SLOTS:
         QFile written(m_program.filePath(u"TEMP.BAT"_s));
         QVERIFY(written.open(QIODevice::ReadOnly));
         const QByteArray script = written.readAll();
-        QCOMPARE(script.count("SONDRAKE_TITLE='Two' SONDRAKE_ARTIST='Shared Artist'"), 1);
-        QCOMPARE(script.count("SONDRAKE_ARTIST='Shared Artist'"), 2);
+        // Each track's tagging line, and again in the image's album lines
+        // (ReplayGain is on by default).
+        QCOMPARE(script.count("SONDRAKE_TITLE='Two' SONDRAKE_ARTIST='Shared Artist'"), 2);
+        QCOMPARE(script.count("SONDRAKE_ARTIST='Shared Artist'"), 4);
+        QCOMPARE(script.count("SONDRAKE_ALBUM_REPLAYGAIN=\"$work/album_1.loudness\""), 2);
     }
 
     void closingWritesTheSettingsAsExitDoes()
