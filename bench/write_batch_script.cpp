@@ -2,7 +2,9 @@
 // each tagged (a CD image with its cue sheet as its tracks), Automatic delete
 // off, 128 kbit/s: for the batch benchmarks.
 // ID3V2 is 2.4 (the default), 2.3 or none; with COVER, each MP3 gets that
-// front cover and its track number too.
+// front cover and its track number too. As the program does by default, the
+// MP3s get ReplayGain (REPLAYGAIN=off: none) at a constant rate (VBR=N: the
+// variable rate of quality N instead).
 //   write_batch_script ENCODER-DIR WAV-DIR MP3-DIR APP-DIR JOBS [ID3V2 [COVER]]
 
 #include "encode/batch_script.h"
@@ -38,6 +40,10 @@ int main(int argc, char *argv[])
     request.appPath = WithTrailingSeparator(AbsolutePath(QString::fromLocal8Bit(argv[4]), QDir::currentPath()));
     request.bitrate = u"128000"_s;
     request.id3v2 = *id3v2;
+    request.replayGain = qgetenv("REPLAYGAIN") != "off";
+    request.vbrQuality = qEnvironmentVariableIntValue("VBR", nullptr);
+    if (!qEnvironmentVariableIsSet("VBR"))
+        request.vbrQuality = -1;
     const QStringList names = QDir(request.directory).entryList({u"*.wav"_s}, QDir::Files,
                                                                 QDir::Name);
     for (const QString &name : names) {

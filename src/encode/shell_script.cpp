@@ -157,7 +157,7 @@ album_pool() {
     for g; do
         outcome= block=
         [ -r "$work/$g.result" ] && read -r outcome _ <"$work/$g.result"
-        { read -r _ && read -r block; } <"$work/$g.loudness" 2>/dev/null
+        { read -r _ && read -r block; } 2>/dev/null <"$work/$g.loudness"
         blocks=$blocks$block
         eval "name=\$shown_$g"
         [ "$outcome" = made ] && [ -s "$work/$g.loudness" ] && continue
@@ -172,10 +172,10 @@ album_pool() {
 album_finished() {
     eval "name=\$album_shown_$1"
     if [ -z "$why" ]; then
-        say "album $name: album gain written to its $2 MP3(s)"
+        say "album \"$name\": gain written to its $2 MP3(s)"
         printf 'written\n' >"$work/album_$1.result"
     else
-        say "album $name: album gain NOT written ($why); each MP3 keeps its track gain"
+        say "album \"$name\": gain NOT written ($why); each MP3 keeps its track gain"
         printf 'failed %s\n' "$why" >"$work/album_$1.result"
     fi
 }
@@ -392,7 +392,9 @@ QStringList albumLines(const ScriptPlan &plan, const ScriptAlbum &album, qsizety
     QString groups;
     for (const qsizetype g : album.groups)
         groups += u' ' + QString::number(g + 1);
-    QStringList lines{u"echo %1 >\"$work/album_%2.left\""_s.arg(album.groups.size()).arg(index),
+    QStringList lines{u"# Album %1 ($album_shown_%1): once the last of its %2 tracks ends, each "
+                      "is tagged again with the album's gain."_s.arg(index).arg(album.groups.size()),
+                      u"echo %1 >\"$work/album_%2.left\""_s.arg(album.groups.size()).arg(index),
                       u"album_"_s + index + u"() {"_s,
                       indented(u"album_pool "_s + index + groups + u" && {"_s)};
     const QString pooled = u"\"$work/album_"_s + index + u".loudness\""_s;

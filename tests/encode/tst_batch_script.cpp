@@ -118,6 +118,57 @@ private Q_SLOTS:
         // The new entry has no title: no tagging line.
     }
 
+    // An album gain pools the files of one album text, and an image's
+    // tracks; a file alone in its album is its own; untagged files, no
+    // ID3v2 tag or no ReplayGain: no albums.
+    void albumsForReplayGain_data()
+    {
+        QTest::addColumn<bool>("replayGain");
+        QTest::addColumn<QString>("id3v2");
+        QTest::addColumn<QString>("albums"); // groups by album; "1*": alone in its album
+        QTest::newRow("on") << true << u"2.4"_s << u"1 3 4 | 6 7 | 2*"_s;
+        QTest::newRow("off") << false << u"2.4"_s << QString();
+        QTest::newRow("no ID3v2 tag") << true << u"none"_s << QString();
+    }
+    void albumsForReplayGain()
+    {
+        QFETCH(bool, replayGain);
+        QFETCH(QString, id3v2);
+        QFETCH(QString, albums);
+        EncodeRequest request = windowsExample();
+        request.replayGain = replayGain;
+        request.id3v2 = *Id3v2VersionFromWord(id3v2);
+        const auto entry = [](const QString &album) {
+            return MakeTagEntry({u"T"_s, u"A"_s, album, {}, {}, {}});
+        };
+        request.files = {{u"a.wav"_s, true}, {u"b.wav"_s, true}, {u"c.wav"_s, true},
+                         {u"x.wav"_s, true}, {u"untagged.wav"_s, true}, {u"cd.wav"_s, true}};
+        request.entries = {entry(u"X"_s), entry(u"Y"_s), entry(u"X"_s), entry(u"X"_s),
+                           NewTagEntry(), NewTagEntry()};
+        // The image of two tracks, titled by its sheet: album "X" too, and its own.
+        request.tracks = {{}, {}, {}, {}, {}, {{1, 0, 10, u"01.mp3"_s, entry(u"X"_s), {}},
+                                               {2, 10, 20, u"02.mp3"_s, entry(u"X"_s), {}}}};
+        const ScriptPlan plan =
+            BuildScriptPlan(request, [](const QString &path) { return path; }, u'/');
+        QStringList found;
+        for (qsizetype a = 0; a < plan.albums.size(); ++a) {
+            QStringList groups;
+            for (const qsizetype g : plan.albums[a].groups) {
+                QCOMPARE(plan.groups[g].album, a);
+                groups << QString::number(g + 1);
+            }
+            found << groups.join(u' ');
+        }
+        for (qsizetype g = 0; g < plan.groups.size(); ++g) {
+            if (plan.groups[g].aloneInAlbum)
+                found << QString::number(g + 1) + u'*';
+        }
+        QCOMPARE(found.join(u" | "_s), albums);
+        const QString script = QString::fromUtf8(RenderShellScript(plan));
+        QCOMPARE(script.count(u"-replaygain \"$work/$n.loudness\""_s), albums.isEmpty() ? 0 : 6);
+        QCOMPARE(script.count(u"    album_done "_s), albums.isEmpty() ? 0 : 5);
+    }
+
     void taggingNeedsTitleArtistAndAlbum_data()
     {
         QTest::addColumn<QString>("entry");

@@ -517,6 +517,38 @@ const QList<Row> &rows()
          },
          {{u"wav/g.wav"_s, Fate::Unchanged}, {u"mp3/g.mp3"_s, Fate::NewMp3, 0.5}},
          EncodeOutcome::Kind::Started, {}, nullptr, "(g.wav: its tag was not written)."},
+        // ReplayGain: a gain that cannot be written keeps its WAV; an album
+        // gain that cannot be computed holds nothing else back.
+        {"a loudness measurement gone before its tagging keeps the WAV",
+         [](Fixture &f) {
+             f.request.replayGain = true;
+             f.wav(u"wav/g.wav"_s, 0.5);
+             f.wrapEncoder("for a; do [ \"$p\" = -replaygain ] && m=$a; p=$a; done\n"
+                           "\"$REAL\" \"$@\"; s=$?; rm -f \"$m\"; exit $s\n");
+         },
+         {{u"wav/g.wav"_s, Fate::Unchanged}, {u"mp3/g.mp3"_s, Fate::NewMp3, 0.5}},
+         EncodeOutcome::Kind::Started, {}, nullptr, "(g.wav: its tag was not written)."},
+        {"an album whose second file fails: the first gets its track gain and goes, no album gain",
+         [](Fixture &f) {
+             f.request.replayGain = true;
+             f.wav(u"wav/a.wav"_s, 1.0);
+             f.wav(u"wav/b.wav"_s, 1.0);
+             f.wrapEncoder("case \"$1\" in *b.wav) exit 1 ;; esac\nexec \"$REAL\" \"$@\"\n");
+         },
+         {{u"wav/a.wav"_s, Fate::Deleted}, {u"mp3/a.mp3"_s, Fate::NewMp3, 1.0},
+          {u"wav/b.wav"_s, Fate::Unchanged}},
+         EncodeOutcome::Kind::Started, {}, nullptr,
+         "1 WAV(s) deleted, 1 kept.\nAlbum gain written for 0 of 1 album(s) (Album: b.wav: its MP3 "
+         "was not made and measured).\n"},
+        {"an image tagged again with its album gain still goes: the receipts follow its tracks",
+         [](Fixture &f) {
+             f.request.replayGain = true;
+             f.image(u"wav/cd.wav"_s, 3, {0, 1});
+         },
+         {{u"wav/cd.wav"_s, Fate::Deleted}, {u"mp3/01 - Track 01.mp3"_s, Fate::NewMp3, 1.0},
+          {u"mp3/02 - Track 02.mp3"_s, Fate::NewMp3, 2.0}},
+         EncodeOutcome::Kind::Started, {}, nullptr,
+         "1 WAV(s) deleted, 0 kept.\nAlbum gain written for 1 of 1 album(s).\n"},
         {"destination on exFAT, a long CJK name: tagged beside a hidden name FAT can hold",
          [](Fixture &f) {
              if (!f.mountImage(u"mp3"_s, u"exfat"_s))

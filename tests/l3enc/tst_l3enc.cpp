@@ -139,6 +139,8 @@ private Q_SLOTS:
         QTest::newRow("stereo -V 0, high quality") << 2 << QStringList{u"-V"_s, u"0"_s, u"-hq"_s};
         QTest::newRow("mono -V 9, CRC") << 1 << QStringList{u"-V"_s, u"9"_s, u"-crc"_s};
         QTest::newRow("stereo -V 5, downmixed") << 2 << QStringList{u"-V"_s, u"5"_s, u"-dm"_s};
+        // Measuring the loudness changes nothing of what is encoded.
+        QTest::newRow("stereo -V 2, measured") << 2 << QStringList{u"-V"_s, u"2"_s, u"-replaygain"_s, u"%1"_s};
     }
     void vbrMatchesLame()
     {
@@ -149,6 +151,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString wav = dir.filePath(u"in.wav"_s);
         QVERIFY(WriteWav(wav, {channels, 44100, SF_FORMAT_PCM_16, 3.0}));
+        switches.replaceInStrings(u"%1"_s, dir.filePath(u"loudness"_s));
         const QString ours = dir.filePath(u"ours.mp3"_s);
         QCOMPARE(encode(QStringList{wav, ours} + switches).exitCode, 0);
         QStringList lameSwitches{u"--quiet"_s, u"-V"_s, switches[1]};
