@@ -289,7 +289,10 @@ QString id3v2Assignments(const ScriptPlan &plan, const ScriptGroup &group, const
             + u" SONDRAKE_ALBUM_REPLAYGAIN="_s + albumLoudness + u' ';
     else
         words += u"SONDRAKE_REPLAYGAIN= SONDRAKE_ALBUM_REPLAYGAIN= "_s;
-    return words + u"SONDRAKE_RECEIPT="_s + workFile(number, u"receipt") + u' ';
+    // The receipt follows a replaced MP3 only where a delete will read it:
+    // its hand-on is one file more written, and made durable, a file.
+    return words + u"SONDRAKE_RECEIPT="_s
+        + (plan.switches.autoDelete ? workFile(number, u"receipt") : QString()) + u' ';
 }
 
 QString taggingLine(const ScriptPlan &plan, const ScriptGroup &group, const QString &number,
