@@ -13,12 +13,7 @@ rounds=${3:-5}
 for tool in lame id3v2 python3; do
     command -v $tool >/dev/null || { echo "$tool is missing (apt-get install lame id3v2 python3)" >&2; exit 1; }
 done
-[ -x "$build/bin/write_batch_script" ] || { echo "build first: write_batch_script is missing" >&2; exit 1; }
-jobs=$(nproc)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/wav" "$work/enc" "$work/out"
-cp "$build/bin/L3ENC" "$work/enc/"
+. "$(dirname "$0")/album_batch.sh"
 python3 "$(dirname "$0")/../tests/support/make_wavs.py" music "$work/one.wav" 0.01
 i=1
 while [ $i -le "$files" ]; do ln "$work/one.wav" "$work/wav/sound $i.wav"; i=$((i + 1)); done
