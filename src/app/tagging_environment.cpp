@@ -15,8 +15,9 @@ constexpr char16_t Prefix[] = u"SONDRAKE_";
 // No receipt is longer than a line of numbers and a short reason.
 constexpr qsizetype LongestReceipt = 4096;
 
-// A measurement takes some 16 bytes for every 100 ms: a day of audio.
-constexpr qint64 LongestMeasurement = qint64(16) * 10 * 86400;
+// A measurement takes some 20 bytes for every 100 ms: a week of audio, an
+// album's pooled one too.
+constexpr qint64 LongestMeasurement = qint64(20) * 10 * 86400 * 7;
 
 // The ReplayGain values of the measurement at `path`; none where it finds
 // nothing to measure (silence, under 0.4 s). `problem` says why it could
