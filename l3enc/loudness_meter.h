@@ -41,4 +41,5 @@ private:
     std::int64_t m_hop = 0;       // frames in 100 ms, as libebur128 counts them
     std::int64_t m_untilBlock = 0; // frames until the next block ends
     std::vector<double> m_blocks;
+    double m_peak = 0;
 };
