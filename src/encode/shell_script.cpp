@@ -359,9 +359,6 @@ QStringList groupLines(const ScriptPlan &plan, const ScriptGroup &group, qsizety
     return lines;
 }
 
-// The order the groups start in: side by side, the longest first, so no
-// long file starts last and runs alone while the other cores idle; alone,
-// the file list's order, which reads naturally.
 // An image's lines, once all groups are done: it goes only when every track
 // got its MP3 and tags and its receipt shows the very WAV, unchanged, read
 // over that track's frames, the ranges together covering all of it.
@@ -413,6 +410,9 @@ QStringList albumLines(const ScriptPlan &plan, const ScriptAlbum &album, qsizety
     return lines;
 }
 
+// The order the groups start in: side by side, the longest first, so no
+// long file starts last and runs alone while the other cores idle; alone,
+// the file list's order, which reads naturally.
 QList<qsizetype> startOrder(const ScriptPlan &plan)
 {
     QList<qsizetype> order(plan.groups.size());
