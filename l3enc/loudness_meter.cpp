@@ -17,8 +17,7 @@ LoudnessMeter::~LoudnessMeter() = default;
 
 bool LoudnessMeter::start(int sampleRate, int channels, std::string &error)
 {
-    m_state.reset(ebur128_init(unsigned(channels), unsigned(sampleRate),
-                               EBUR128_MODE_M));
+    m_state.reset(ebur128_init(unsigned(channels), unsigned(sampleRate), EBUR128_MODE_M));
     if (!m_state) {
         error = "the loudness meter cannot take " + std::to_string(channels) + " channels at "
             + std::to_string(sampleRate) + " Hz";

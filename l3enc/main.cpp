@@ -72,13 +72,11 @@ void writeReceipt(const std::string &line)
 bool writeLoudness(const std::string &path, const std::string &text, std::string &error)
 {
     std::FILE *file = std::fopen(path.c_str(), "we");
-    const bool written = file && std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    bool written = file && std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    if (file && std::fclose(file) != 0)
+        written = false;
     if (!written)
         error = std::string("cannot write the loudness measurement: ") + std::strerror(errno);
-    if (file && std::fclose(file) != 0 && written) {
-        error = std::string("cannot write the loudness measurement: ") + std::strerror(errno);
-        return false;
-    }
     return written;
 }
 
@@ -222,7 +220,7 @@ int encode(const EncoderOptions &options)
         return fail(options.output, error);
 
     LoudnessMeter meter;
-    const bool measuring = !options.loudnessPath.empty();
+    LoudnessMeter *const measuring = options.loudnessPath.empty() ? nullptr : &meter;
     if (measuring && !meter.start(format.samplerate, format.channels, error))
         return fail(options.input, error);
 
@@ -235,10 +233,8 @@ int encode(const EncoderOptions &options)
     Progress progress(ShownName(std::filesystem::path(options.input).filename().string()),
                       range.to - range.from, format.samplerate);
     const std::int64_t framesRead = sixteenBit
-        ? encodeAll<short>(input, range, encoder, measuring ? &meter : nullptr, output.stream(),
-                           progress, error)
-        : encodeAll<float>(input, range, encoder, measuring ? &meter : nullptr, output.stream(),
-                           progress, error);
+        ? encodeAll<short>(input, range, encoder, measuring, output.stream(), progress, error)
+        : encodeAll<float>(input, range, encoder, measuring, output.stream(), progress, error);
     if (framesRead < 0)
         return fail(options.output, error);
     if (sf_error(input.file()) != SF_ERR_NO_ERROR)

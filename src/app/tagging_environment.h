@@ -15,8 +15,9 @@
 // _COVER (a picture's path), SONDRAKE_REPLAYGAIN and _ALBUM_REPLAYGAIN (the
 // encoder's loudness measurement of the track, and of its album's tracks
 // together), SONDRAKE_RECEIPT (the encoder's receipt to hand on). An empty
-// track, disc, cover or measurement leaves the MP3's own. Without SONDRAKE_ID3V2 (a run started by hand) none of them
-// counts: no ID3v2 tag is added, one the MP3 has is only brought into line.
+// track, disc, cover or measurement leaves the MP3's own. Without
+// SONDRAKE_ID3V2 (a run started by hand) none of them counts: no ID3v2 tag
+// is added, one the MP3 has is only brought into line.
 struct TaggingEnvironment {
     std::optional<Id3v2Order> order;
     QString problem;      // why the tag asked for cannot be written as asked

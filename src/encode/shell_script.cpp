@@ -158,7 +158,7 @@ album_pool() {
         outcome= block=
         [ -r "$work/$g.result" ] && read -r outcome _ <"$work/$g.result"
         { read -r _ && read -r block; } 2>/dev/null <"$work/$g.loudness"
-        blocks=$blocks$block
+        blocks=${blocks:-$block}
         eval "name=\$shown_$g"
         [ "$outcome" = made ] && [ -s "$work/$g.loudness" ] && continue
         why="$name: its MP3 was not made and measured"
