@@ -417,6 +417,21 @@ private Q_SLOTS:
         QTest::newRow("a year that is no timestamp stays whole beside it")
             << QByteArray() << asked + QByteArrayList{"SONDRAKE_YEAR=2001 (remaster)"}
             << "Title \xC3\xA9 TXXX [YEAR] 2001 (remaster)"_ba << QByteArray();
+        // ReplayGain from the encoder's measurements: the track's, and its
+        // album's pooled with another track's.
+        const QByteArray gain = "SONDRAKE_REPLAYGAIN=covers/";
+        QTest::newRow("track and album gain from their measurements")
+            << QByteArray()
+            << asked + QByteArrayList{gain + "track.loud", "SONDRAKE_ALBUM_REPLAYGAIN=covers/album.loud"}
+            << "Title \xC3\xA9 TXXX [REPLAYGAIN_TRACK_GAIN] 2.69 dB TXXX [REPLAYGAIN_TRACK_PEAK] 0.500000"
+               " TXXX [REPLAYGAIN_ALBUM_GAIN] 5.29 dB TXXX [REPLAYGAIN_ALBUM_PEAK] 0.900000"_ba
+            << QByteArray();
+        QTest::newRow("silence measured: no gain") << QByteArray()
+                                                    << asked + QByteArrayList{gain + "silent.loud"}
+                                                    << "Title \xC3\xA9"_ba << QByteArray();
+        QTest::newRow("a measurement that is none refuses the tag")
+            << QByteArray() << asked + QByteArrayList{gain + "png.jpg"} << "refused"_ba
+            << "tag not written: ReplayGain not written"_ba;
         QByteArray footerFlag = id3v2Tag("Old");
         footerFlag[5] = '\x10';
         QTest::newRow("footer flag without a footer: no audio byte lost")
@@ -437,6 +452,10 @@ private Q_SLOTS:
                                     "iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8"
                                     "z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg=="));
         write("covers/empty.jpg", {});
+        write("covers/track.loud", "peak 0.5\nblock 0.01\nblock 0.01\nblock 0.01\n");
+        write("covers/album.loud", "peak 0.5\nblock 0.01\nblock 0.01\nblock 0.01\n"
+                                   "peak 0.9\nblock 0.001\nblock 0.001\nblock 0.001\n");
+        write("covers/silent.loud", "peak 0.0001\nblock 0\n");
         write("covers/huge.jpg", "\xFF\xD8\xFF");
         QCOMPARE(::truncate(path("covers/huge.jpg").constData(), 30 << 20), 0);
         QVERIFY(QDir::setCurrent(m_dir->path()));
